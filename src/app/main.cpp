@@ -1,0 +1,3 @@
+#include "app/ombrel_app.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return fw::runApplication(theApp); }

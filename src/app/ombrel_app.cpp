@@ -1,0 +1,72 @@
+#include "app/ombrel_app.h"
+
+#include <clocale>
+
+#include "calendar/config_loader.h"
+#include "gadget/ombrel_dlg.h"
+
+COmbrelApp theApp;
+
+COmbrelApp::COmbrelApp()
+    : versionText(L"version 7.1.0"), noticeText(L"Copyright (C) 2026 Fenwold. All rights reserved.") {
+    // The meters sample on a timer thread; high priority keeps the samples on time.
+    SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
+}
+
+bool COmbrelApp::initInstance() {
+    fw::Application::initInstance();
+
+    // One copy only: a running gadget's window carries this title.
+    if (FindWindowW(nullptr, MAIN_WINDOW_TITLE)) return false;
+
+    Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusStartupInput, nullptr);
+    setRegistryKey(L"Fenwold");
+
+    HDC screen = GetDC(nullptr);
+    dpiScaleX = static_cast<float>(GetDeviceCaps(screen, LOGPIXELSX)) / 96.0f;
+    dpiScaleY = static_cast<float>(GetDeviceCaps(screen, LOGPIXELSY)) / 96.0f;
+    ReleaseDC(nullptr, screen);
+
+    mainLeft = getProfileInt(SETTINGS_SECTION, L"MainLeft", app::UNSET_POSITION);
+    mainTop = getProfileInt(SETTINGS_SECTION, L"MainTop", app::UNSET_POSITION);
+    colorSelect = getProfileInt(SETTINGS_SECTION, L"ColorSelect", 0);
+    sizePercent = getProfileInt(SETTINGS_SECTION, L"Size", 100);
+    shadow = getProfileInt(SETTINGS_SECTION, L"Shadow", 0);
+
+    app::Point position{mainLeft, mainTop};
+    app::WindowSize size = app::gadgetWindowSize(scale());
+    clampToWorkArea(position, size.width, size.height);
+    mainLeft = position.x;
+    mainTop = position.y;
+
+    applyTheme(colorSelect);
+
+    _wsetlocale(LC_ALL, L"Japanese");
+    loadCalendarConfig();
+
+    COmbrelDlg* dialog = new COmbrelDlg;
+    mainDialog = dialog;
+    mainWindow = dialog;
+    dialog->doModal();
+    mainWindow = nullptr;
+    mainDialog = nullptr;
+    delete dialog;
+
+    Gdiplus::GdiplusShutdown(gdiplusToken);
+    return false;
+}
+
+void COmbrelApp::applyTheme(int index) { app::themePalette(index, ThemePalette); }
+
+void COmbrelApp::clampToWorkArea(app::Point& position, int32_t width, int32_t height) const {
+    HMONITOR monitor = MonitorFromPoint(POINT{position.x, position.y}, MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(monitor, &info);
+    app::clampToArea(position, width, height,
+                     {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom});
+}
+
+void COmbrelApp::writeSetting(const wchar_t* name, int value) const {
+    writeProfileInt(SETTINGS_SECTION, name, value);
+}

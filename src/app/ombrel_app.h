@@ -1,0 +1,54 @@
+#pragma once
+// The application object: start-up, and for the rest of the process the shared
+// store of settings, scale, palette, calendar records and the cell table.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "app/placement.h"
+#include "app/scale.h"
+#include "app/theme_palette.h"
+#include "calendar/calendar_records.h"
+#include "draw/gdiplus_wrappers.h"
+#include "framework/application.h"
+
+class COmbrelDlg;
+
+class COmbrelApp : public fw::Application {
+public:
+    COmbrelApp();
+
+    bool initInstance() override;
+
+    void applyTheme(int index);
+    // Keeps a window inside the work area of the monitor that holds (or is
+    // nearest to) `position`.
+    void clampToWorkArea(app::Point& position, int32_t width, int32_t height) const;
+    app::Scale scale() const { return {dpiScaleX, dpiScaleY, sizePercent}; }
+    // Writes one value of the section "Settings".
+    void writeSetting(const wchar_t* name, int value) const;
+
+    COmbrelDlg* mainDialog = nullptr;
+    std::wstring versionText;
+    std::wstring noticeText;
+    int32_t mainLeft = 0;
+    int32_t mainTop = 0;
+    float dpiScaleX = 1.0f;
+    float dpiScaleY = 1.0f;
+    // [column 0..6][row 0..5] at index column * 6 + row: the record drawn in each
+    // cell of the month panel, filled on every paint.
+    std::array<const calendar::SpecialDay*, 42> calendarCellHolidays{};
+    std::vector<calendar::EraName> eraNames;
+    std::vector<calendar::SpecialDay> specialDays;
+    int32_t colorSelect = 0;
+    app::ThemePalette ThemePalette{};
+    int32_t sizePercent = 100;
+    int32_t shadow = 0;
+    Gdiplus::GdiplusStartupInput gdiplusStartupInput;
+    ULONG_PTR gdiplusToken = 0;
+};
+
+extern COmbrelApp theApp;
+
+constexpr wchar_t MAIN_WINDOW_TITLE[] = L"OmbrelMainWindow3";
+constexpr wchar_t SETTINGS_SECTION[] = L"Settings";

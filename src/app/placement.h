@@ -1,0 +1,21 @@
+#pragma once
+#include <cstdint>
+
+namespace app {
+
+// No stored position: the largest int32.
+constexpr int32_t UNSET_POSITION = 0x7fffffff;
+
+struct Point {
+    int32_t x, y;
+};
+struct WorkArea {
+    int32_t left, top, right, bottom;  // right and bottom exclusive
+};
+
+// Keeps a window of `width` x `height` inside `work`. An unset coordinate puts it
+// at the top-right corner; a window larger than the area ends with its right
+// (bottom) edge on the area's right (bottom) edge.
+void clampToArea(Point& position, int32_t width, int32_t height, const WorkArea& work);
+
+}  // namespace app

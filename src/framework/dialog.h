@@ -1,0 +1,82 @@
+#pragma once
+// Dialogs built from templates and run modally, with a declarative message table
+// (see messageEntries in the dialogs), overridable OK and Cancel, message
+// pre-translation and the reflection of control messages to bound controls.
+#include <windows.h>
+
+#include <span>
+
+namespace fw {
+
+class Dialog;
+
+// One row of a message table: a message (or, for WM_COMMAND, a command id) and
+// the member that handles it. The handler's result is the message's result.
+template <class T>
+struct MessageEntry {
+    UINT message;
+    UINT commandId;  // only for WM_COMMAND: the control or menu id
+    LRESULT (T::*handler)(WPARAM, LPARAM);
+};
+
+template <class T>
+constexpr MessageEntry<T> onMessage(UINT message, LRESULT (T::*handler)(WPARAM, LPARAM)) {
+    return {message, 0, handler};
+}
+template <class T>
+constexpr MessageEntry<T> onCommand(UINT id, LRESULT (T::*handler)(WPARAM, LPARAM)) {
+    return {WM_COMMAND, id, handler};
+}
+
+template <class T>
+bool dispatchMessage(T* self, std::span<const MessageEntry<T>> table, UINT message, WPARAM wParam,
+                     LPARAM lParam, LRESULT& result) {
+    for (const MessageEntry<T>& entry : table) {
+        if (entry.message != message) continue;
+        if (message == WM_COMMAND && entry.commandId != LOWORD(wParam)) continue;
+        result = (self->*entry.handler)(wParam, lParam);
+        return true;
+    }
+    return false;
+}
+
+class Dialog {
+public:
+    explicit Dialog(UINT templateId);
+    virtual ~Dialog();
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    // Runs the dialog in a modal loop of its own and returns the endDialog result.
+    // Without an owner the application's main window owns it (when there is one).
+    INT_PTR doModal(HWND owner = nullptr);
+    void endDialog(INT_PTR result);
+
+    HWND hwnd() const { return hwnd_; }
+    HWND item(int id) const { return GetDlgItem(hwnd_, id); }
+
+    // Called by the modal loop before a message is dispatched; true means consumed.
+    virtual bool preTranslateMessage(MSG& msg);
+
+protected:
+    // Default: binds the controls (doDataExchange) and returns TRUE.
+    virtual BOOL onInitDialog();
+    virtual void doDataExchange() {}
+    virtual void onOK() { endDialog(IDOK); }
+    virtual void onCancel() { endDialog(IDCANCEL); }
+    // The derived class's message table; false lets the default handling run.
+    virtual bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The default painting of a dialog: it only validates the update region.
+    void defaultPaint();
+
+private:
+    static INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR route(UINT message, WPARAM wParam, LPARAM lParam);
+
+    UINT templateId_;
+    HWND hwnd_ = nullptr;
+    bool ended_ = false;
+    INT_PTR result_ = 0;
+};
+
+}  // namespace fw

@@ -1,0 +1,10 @@
+#pragma once
+#include <windows.h>
+
+namespace fw {
+
+// The framework's message box: an OK button, the exclamation icon and the
+// application's name as caption. Returns the button pressed.
+int messageBox(const wchar_t* text);
+
+}  // namespace fw

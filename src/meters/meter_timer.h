@@ -1,0 +1,15 @@
+#pragma once
+// The one-second sampling timer of the meters.
+#include <windows.h>
+
+#include <cstdint>
+
+namespace meters {
+
+// Starts the periodic timer; its tick samples every meter and repaints the gadget.
+uint32_t startMeterTimer();
+void stopMeterTimer(uint32_t timerId);
+// Suspend stops the timer and resume starts a new one, never a second one.
+void onPowerEvent(uint32_t& timerId, WPARAM event);
+
+}  // namespace meters

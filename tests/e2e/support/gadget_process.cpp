@@ -1,0 +1,161 @@
+#include "support/gadget_process.h"
+
+#include <atomic>
+#include <vector>
+
+namespace e2e {
+
+namespace {
+
+constexpr wchar_t MAIN_WINDOW_TITLE[] = L"OmbrelMainWindow3";
+
+std::wstring folderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L'\\')); }
+
+void removeFolder(const std::wstring& folder) {
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring name = data.cFileName;
+            if (name != L"." && name != L"..") DeleteFileW((folder + L"\\" + name).c_str());
+        } while (FindNextFileW(find, &data));
+        FindClose(find);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+HWND findGadgetWindow(DWORD processId) {
+    HWND window = nullptr;
+    while ((window = FindWindowExW(nullptr, window, nullptr, MAIN_WINDOW_TITLE))) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId) return window;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::wstring buildFolder() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return folderOf(path);
+}
+
+GadgetProcess::GadgetProcess() {
+    static std::atomic<int> counter{0};
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    name_ = L"ombrel-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount()) +
+            L"-" + std::to_wstring(counter++);
+    folder_ = std::wstring(temp) + name_;
+    CreateDirectoryW(folder_.c_str(), nullptr);
+    exePath_ = folder_ + L"\\" + name_ + L".exe";
+    CopyFileW((buildFolder() + L"\\ombrel.exe").c_str(), exePath_.c_str(), FALSE);
+    CopyFileW((buildFolder() + L"\\config.txt").c_str(), (folder_ + L"\\config.txt").c_str(), FALSE);
+}
+
+GadgetProcess::~GadgetProcess() {
+    if (info_.hProcess) {
+        if (running()) {
+            endSession();
+            if (!waitForExit(3000)) TerminateProcess(info_.hProcess, 1);
+            waitForExit(3000);
+        }
+        CloseHandle(info_.hProcess);
+        CloseHandle(info_.hThread);
+    }
+    RegDeleteTreeW(HKEY_CURRENT_USER, (L"Software\\Fenwold\\" + name_).c_str());
+    removeFolder(folder_);
+}
+
+std::wstring GadgetProcess::registryKey() const { return L"Software\\Fenwold\\" + name_ + L"\\Settings"; }
+
+void GadgetProcess::writeConfig(const std::string& bytes) {
+    HANDLE file = CreateFileW((folder_ + L"\\config.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+void GadgetProcess::removeConfig() { DeleteFileW((folder_ + L"\\config.txt").c_str()); }
+
+void GadgetProcess::setSetting(const wchar_t* name, DWORD value) {
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, registryKey().c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    RegCloseKey(key);
+}
+
+std::optional<DWORD> GadgetProcess::setting(const wchar_t* name) const {
+    DWORD value = 0, size = sizeof value;
+    if (RegGetValueW(HKEY_CURRENT_USER, registryKey().c_str(), name, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    return value;
+}
+
+bool GadgetProcess::start() {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring commandLine = L"\"" + exePath_ + L"\"";
+    if (!CreateProcessW(exePath_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
+                        &startup, &info_))
+        return false;
+    if (!waitUntil([&] { return (window_ = findGadgetWindow(info_.dwProcessId)) != nullptr || !running(); }, 10000))
+        return false;
+    if (!window_) return false;
+    // The first paint follows the window's creation by a few hundred ms under Wine.
+    WaitForInputIdle(info_.hProcess, 5000);
+    Sleep(300);
+    return true;
+}
+
+HANDLE GadgetProcess::startAnother() const {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION other{};
+    std::wstring commandLine = L"\"" + exePath_ + L"\"";
+    if (!CreateProcessW(exePath_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
+                        &startup, &other))
+        return nullptr;
+    CloseHandle(other.hThread);
+    return other.hProcess;
+}
+
+RECT GadgetProcess::windowRect() const {
+    RECT rect{};
+    GetWindowRect(window_, &rect);
+    return rect;
+}
+
+bool GadgetProcess::running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+
+bool GadgetProcess::waitForExit(DWORD milliseconds) const {
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, milliseconds) == WAIT_OBJECT_0;
+}
+
+void GadgetProcess::endSession() {
+    if (window_) SendMessageTimeoutW(window_, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+}
+
+int countTopLevelWindows(DWORD processId, HWND except) {
+    struct Query {
+        DWORD processId;
+        HWND except;
+        int count;
+    } query{processId, except, 0};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* q = reinterpret_cast<Query*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == q->processId && window != q->except && IsWindowVisible(window)) ++q->count;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&query));
+    return query.count;
+}
+
+}  // namespace e2e
