@@ -36,6 +36,12 @@ bool COmbrelDlg::handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         fw::onMessage(WM_ERASEBKGND, &COmbrelDlg::onEraseBkgnd),
         fw::onMessage(WM_PAINT, &COmbrelDlg::onPaint),
         fw::onMessage(WM_DESTROY, &COmbrelDlg::onDestroy),
+        fw::onMessage(WM_MOUSELEAVE, &COmbrelDlg::onMouseLeave),
+        fw::onMessage(WM_MOUSEMOVE, &COmbrelDlg::onMouseMove),
+        fw::onMessage(WM_LBUTTONDOWN, &COmbrelDlg::onLButtonDown),
+        fw::onMessage(WM_LBUTTONUP, &COmbrelDlg::onLButtonUp),
+        fw::onMessage(WM_LBUTTONDBLCLK, &COmbrelDlg::onLButtonDblClk),
+        fw::onMessage(WM_RBUTTONDOWN, &COmbrelDlg::onRButtonDown),
     };
     return fw::dispatchMessage<COmbrelDlg>(this, messageTable, message, wParam, lParam, result);
 }

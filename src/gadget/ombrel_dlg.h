@@ -43,6 +43,14 @@ private:
     LRESULT onEraseBkgnd(WPARAM, LPARAM);
     LRESULT onPaint(WPARAM, LPARAM);
     LRESULT onDestroy(WPARAM, LPARAM);
+    // The mouse (gadget_mouse.cpp).
+    LRESULT onMouseLeave(WPARAM, LPARAM);
+    LRESULT onMouseMove(WPARAM, LPARAM);
+    LRESULT onLButtonDown(WPARAM, LPARAM);
+    LRESULT onLButtonUp(WPARAM, LPARAM);
+    LRESULT onLButtonDblClk(WPARAM, LPARAM);
+    LRESULT onRButtonDown(WPARAM, LPARAM);
+    void invalidate();
 
     void drawBox(draw::Graphics& g, draw::SolidBrush& fill, draw::Pen& line, const gadget::IntRect& box,
                  uint32_t fillColor, uint32_t lineColor, const float (&ends)[2][4]);

@@ -1,0 +1,148 @@
+// The gadget has no keyboard use: the mouse drags it, closes it, steps the
+// months, shows the labels and opens the other windows.
+#include <windowsx.h>
+
+#include "app/ombrel_app.h"
+#include "dialogs/about_dlg.h"
+#include "dialogs/calendar_dlg.h"
+#include "dialogs/menu_dlg.h"
+#include "gadget/ombrel_dlg.h"
+
+namespace {
+
+POINT pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+bool in(const gadget::IntRect& r, POINT p) { return r.contains(p.x, p.y); }
+
+// Sets `flag` to `value`; true when it changed.
+bool update(bool& flag, bool value) {
+    if (flag == value) return false;
+    flag = value;
+    return true;
+}
+
+}  // namespace
+
+void COmbrelDlg::invalidate() { InvalidateRect(hwnd(), nullptr, TRUE); }
+
+LRESULT COmbrelDlg::onMouseMove(WPARAM, LPARAM lParam) {
+    POINT p = pointOf(lParam);
+    app::Scale s = theApp.scale();
+
+    if (dragging) {
+        POINT screen = p;
+        ClientToScreen(hwnd(), &screen);
+        app::Point position{screen.x - dragOffset.x, screen.y - dragOffset.y};
+        app::WindowSize size = app::gadgetWindowSize(s);
+        theApp.clampToWorkArea(position, size.width, size.height);
+        MoveWindow(hwnd(), position.x, position.y, size.width, size.height, TRUE);
+        theApp.mainLeft = position.x;
+        theApp.mainTop = position.y;
+    }
+
+    if (!mouseInside) {
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd(), 0};
+        TrackMouseEvent(&track);
+        mouseInside = true;
+        invalidate();
+    }
+
+    if (update(closeHover, in(closeRect, p))) invalidate();
+    if (update(moveHover, in(moveRect, p))) invalidate();
+    if (update(prevHover, in(prevMonthRect, p))) invalidate();
+    if (update(nextHover, in(nextMonthRect, p))) invalidate();
+
+    const calendar::SpecialDay* candidate = nullptr;
+    if (in(calendarRect, p)) {
+        int32_t column = 0, row = 0;
+        if (gadget::calendarCellAt(s, calendarRect, p.x, p.y, column, row)) {
+            hoverColumn = column;
+            hoverRow = row;
+            candidate = theApp.calendarCellHolidays[static_cast<size_t>(column * gadget::GRID_ROWS + row)];
+        }
+    }
+    if (candidate != hoveredHoliday) {
+        hoveredHoliday = candidate;
+        invalidate();
+    }
+
+    if (update(titleHover, in(titleRect, p))) invalidate();
+    return 0;
+}
+
+LRESULT COmbrelDlg::onMouseLeave(WPARAM, LPARAM) {
+    // Only the boxes go; the hover labels stay until the cursor comes back.
+    mouseInside = false;
+    invalidate();
+    return 0;
+}
+
+LRESULT COmbrelDlg::onLButtonDown(WPARAM, LPARAM lParam) {
+    POINT p = pointOf(lParam);
+    if (in(moveRect, p)) {
+        dragOffset = p;
+        dragging = true;
+        SetCapture(hwnd());
+    }
+    return 0;
+}
+
+LRESULT COmbrelDlg::onLButtonUp(WPARAM, LPARAM lParam) {
+    POINT p = pointOf(lParam);
+    app::Scale s = theApp.scale();
+
+    if (dragging) {
+        theApp.writeSetting(L"MainLeft", theApp.mainLeft);
+        theApp.writeSetting(L"MainTop", theApp.mainTop);
+    }
+    ReleaseCapture();
+    dragging = false;
+
+    if (in(closeRect, p)) endDialog(0);
+    if (in(prevMonthRect, p)) {
+        if (--monthCalendar.shownMonth < 1) {
+            monthCalendar.shownMonth = 12;
+            --monthCalendar.shownYear;
+        }
+        monthCalendar.followToday = false;
+        invalidate();
+    }
+    if (in(nextMonthRect, p)) {
+        if (++monthCalendar.shownMonth > 12) {
+            monthCalendar.shownMonth = 1;
+            ++monthCalendar.shownYear;
+        }
+        monthCalendar.followToday = false;
+        invalidate();
+    }
+    if (in(titleRect, p) || (p.y > s.isy(159) && p.y < s.isy(256))) {
+        monthCalendar.followToday = true;
+        invalidate();
+    }
+    return 0;
+}
+
+LRESULT COmbrelDlg::onLButtonDblClk(WPARAM, LPARAM lParam) {
+    POINT p = pointOf(lParam);
+    app::Scale s = theApp.scale();
+    if (p.y < s.isy(131)) {
+        CAboutDlg about;
+        about.doModal();
+    } else if (in(titleRect, p) || (p.y > s.isy(161) && p.y < s.isy(258))) {
+        CCalendarDlg browser;
+        browser.doModal();
+    } else if (p.y > s.isy(258)) {
+        ShellExecuteW(nullptr, nullptr, L"taskmgr.exe", nullptr, nullptr, SW_SHOW);
+    }
+    return 0;
+}
+
+LRESULT COmbrelDlg::onRButtonDown(WPARAM, LPARAM lParam) {
+    POINT p = pointOf(lParam);
+    ClientToScreen(hwnd(), &p);
+    CMenuDlg menu;
+    menu.anchor = p;
+    menu.hoverItem = -1;
+    menu.doModal();
+    return 0;
+}
