@@ -48,22 +48,33 @@ ombrel_install_packages() {
 # A private prefix inside the build tree: Japanese font stand-ins, 96 dpi, and
 # unmanaged windows (without a window manager, closing a managed dialog takes 2 s).
 ombrel_prefix() {
-  if [ -f "$WINEPREFIX/.ombrel-ready" ]; then return 0; fi
-  ombrel_log "making the Wine prefix $WINEPREFIX"
-  mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1 </dev/null
-  wineserver -w
+  # Bump the stamp when the settings below change: existing prefixes then get them.
+  local stamp="$WINEPREFIX/.ombrel-ready-2"
+  if [ -f "$stamp" ]; then return 0; fi
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    ombrel_log "making the Wine prefix $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 </dev/null
+    wineserver -w
+  fi
   local f
+  # Japanese Windows fonts, and the ones behind GDI+'s generic sans-serif family.
   for f in Meiryo メイリオ "MS UI Gothic" "MS Gothic" "ＭＳ ゴシック" "MS PGothic"; do
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$f" /t REG_SZ /d IPAGothic /f >/dev/null 2>&1
+    ombrel_reg_font "$f" IPAGothic
   done
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "Times New Roman" /t REG_SZ /d "Liberation Serif" /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "Lucida Console" /t REG_SZ /d "Liberation Mono" /f >/dev/null 2>&1
+  ombrel_reg_font "Times New Roman" "Liberation Serif"
+  ombrel_reg_font "Lucida Console" "Liberation Mono"
+  ombrel_reg_font "Microsoft Sans Serif" "Liberation Sans"
+  ombrel_reg_font "Arial" "Liberation Sans"
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
   wineserver -w
-  touch "$WINEPREFIX/.ombrel-ready"
+  touch "$stamp"
+}
+
+ombrel_reg_font() { # name replacement
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1
 }
 
 ombrel_free_display() {
