@@ -42,7 +42,7 @@ std::wstring buildFolder() {
     return folderOf(path);
 }
 
-GadgetProcess::GadgetProcess() {
+GadgetProcess::GadgetProcess(const std::wstring& sourceFolder) {
     static std::atomic<int> counter{0};
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
@@ -51,8 +51,8 @@ GadgetProcess::GadgetProcess() {
     folder_ = std::wstring(temp) + name_;
     CreateDirectoryW(folder_.c_str(), nullptr);
     exePath_ = folder_ + L"\\" + name_ + L".exe";
-    CopyFileW((buildFolder() + L"\\ombrel.exe").c_str(), exePath_.c_str(), FALSE);
-    CopyFileW((buildFolder() + L"\\config.txt").c_str(), (folder_ + L"\\config.txt").c_str(), FALSE);
+    CopyFileW((sourceFolder + L"\\ombrel.exe").c_str(), exePath_.c_str(), FALSE);
+    CopyFileW((sourceFolder + L"\\config.txt").c_str(), (folder_ + L"\\config.txt").c_str(), FALSE);
 }
 
 GadgetProcess::~GadgetProcess() {

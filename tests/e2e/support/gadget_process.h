@@ -9,9 +9,13 @@
 
 namespace e2e {
 
+// The folder of the running test program, where ombrel.exe and config.txt are built.
+std::wstring buildFolder();
+
 class GadgetProcess {
 public:
-    GadgetProcess();
+    // Copies ombrel.exe and config.txt from `sourceFolder` (the build folder by default).
+    explicit GadgetProcess(const std::wstring& sourceFolder = buildFolder());
     ~GadgetProcess();
     GadgetProcess(const GadgetProcess&) = delete;
     GadgetProcess& operator=(const GadgetProcess&) = delete;
@@ -46,8 +50,6 @@ private:
     HWND window_ = nullptr;
 };
 
-// The folder of the running test program, where ombrel.exe and config.txt are built.
-std::wstring buildFolder();
 
 // Waits until `condition` holds, polling; false when `milliseconds` pass first.
 template <class Condition>
