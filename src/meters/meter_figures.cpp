@@ -21,7 +21,8 @@ double busyPercent(const SystemTimes& before, const SystemTimes& after) {
 
 double CpuSourceChoice::choose(std::optional<double> counterValue, double systemTimesValue) {
     if (source_ == CpuSource::SystemTimes) return systemTimesValue;
-    bool silent = !counterValue || (*counterValue == 0.0 && systemTimesValue >= BUSY_PERCENT);
+    // Written so that a NaN reading counts as nothing.
+    bool silent = !counterValue || (!(*counterValue >= NOTHING_BELOW) && systemTimesValue >= BUSY_PERCENT);
     if (!silent) {
         silentTicks_ = 0;
         return *counterValue;

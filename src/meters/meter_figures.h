@@ -38,13 +38,15 @@ public:
 
     // The figure of this tick: the counter's value (nullopt when it could not be
     // read or calculated) while the counter gives data, else the system times'.
-    // A counter that fails or reads exactly 0 while the processors were busy for
-    // SILENT_TICKS ticks in a row is given up for the rest of the run.
+    // A counter that fails, or reads next to nothing while the system times show
+    // the processors busy, is silent; silent for SILENT_TICKS ticks in a row, it
+    // is given up for the rest of the run.
     double choose(std::optional<double> counterValue, double systemTimesValue);
     CpuSource source() const { return source_; }
 
     static constexpr int SILENT_TICKS = 3;
-    static constexpr double BUSY_PERCENT = 1.0;
+    static constexpr double NOTHING_BELOW = 0.5;  // percent: shows as 0
+    static constexpr double BUSY_PERCENT = 5.0;
 
 private:
     CpuSource source_;

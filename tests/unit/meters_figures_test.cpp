@@ -53,17 +53,30 @@ TEST(CpuSource, LiveCounterIsKept) {
 
 TEST(CpuSource, IdleMachineReadingZeroKeepsTheCounter) {
     CpuSourceChoice choice(CpuSource::ProcessorTimeCounter);
-    for (int tick = 0; tick < 10; ++tick) EXPECT_EQ(choice.choose(0.0, 0.4), 0.0);
+    for (int tick = 0; tick < 10; ++tick) EXPECT_EQ(choice.choose(0.2, 3.0), 0.2);
     EXPECT_EQ(choice.source(), CpuSource::ProcessorTimeCounter);
 }
 
-TEST(CpuSource, CounterStuckAtZeroWhileBusyIsGivenUp) {
-    CpuSourceChoice choice(CpuSource::ProcessorTimeCounter);
-    // Every silent tick already shows the processor times' figure.
-    for (int tick = 0; tick < CpuSourceChoice::SILENT_TICKS; ++tick) EXPECT_EQ(choice.choose(0.0, 55.0), 55.0);
-    EXPECT_EQ(choice.source(), CpuSource::SystemTimes);
-    // Given up for good, even if it reads something later.
-    EXPECT_EQ(choice.choose(80.0, 20.0), 20.0);
+TEST(CpuSource, CounterReadingNothingWhileBusyIsGivenUp) {
+    // Wine's "% Processor Time" calculates to 0 or to a denormal such as 2.5e-323.
+    for (double nothing : {0.0, 2.5e-323, 0.3, std::numeric_limits<double>::quiet_NaN()}) {
+        CpuSourceChoice choice(CpuSource::ProcessorTimeCounter);
+        // Every silent tick already shows the processor times' figure.
+        for (int tick = 0; tick < CpuSourceChoice::SILENT_TICKS; ++tick)
+            EXPECT_EQ(choice.choose(nothing, 55.0), 55.0) << nothing;
+        EXPECT_EQ(choice.source(), CpuSource::SystemTimes) << nothing;
+        // Given up for good, even if it reads something later.
+        EXPECT_EQ(choice.choose(80.0, 20.0), 20.0) << nothing;
+    }
+}
+
+TEST(CpuSource, OneSilentTickIsForgiven) {
+    CpuSourceChoice choice(CpuSource::UtilityCounter);
+    for (int round = 0; round < 5; ++round) {
+        for (int tick = 1; tick < CpuSourceChoice::SILENT_TICKS; ++tick) EXPECT_EQ(choice.choose(0.0, 40.0), 40.0);
+        EXPECT_EQ(choice.choose(35.0, 40.0), 35.0);
+    }
+    EXPECT_EQ(choice.source(), CpuSource::UtilityCounter);
 }
 
 TEST(CpuSource, FailingCounterIsGivenUpButOneFailureIsForgiven) {

@@ -1,0 +1,97 @@
+// The sampling timer across suspend and resume, counted by the samples it takes.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <vector>
+
+#include "meters/meter_timer.h"
+#include "meters/meters.h"
+
+namespace {
+
+// Ticks during `ms`, as the memory history's index moved.
+int ticksDuring(DWORD ms) {
+    int32_t before = meters::Memory.history.nextSlot();
+    Sleep(ms);
+    return (meters::Memory.history.nextSlot() - before + meters::HISTORY_SLOTS) % meters::HISTORY_SLOTS;
+}
+
+struct PowerCase {
+    const char* what;
+    std::vector<WPARAM> events;
+    int fewest, most;  // ticks in 2.6 s
+};
+
+class MeterTimerPower : public testing::TestWithParam<PowerCase> {};
+
+TEST_P(MeterTimerPower, LeavesAtMostOneTimer) {
+    const PowerCase& c = GetParam();
+    uint32_t timer = meters::startMeterTimer();
+    ASSERT_NE(timer, 0u);
+    for (WPARAM event : c.events) meters::onPowerEvent(timer, event);
+    int ticks = ticksDuring(2600);
+    meters::stopMeterTimer(timer);
+    EXPECT_GE(ticks, c.fewest) << c.what;
+    EXPECT_LE(ticks, c.most) << c.what;
+    // Stopped means stopped.
+    EXPECT_EQ(ticksDuring(1300), 0) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Events, MeterTimerPower,
+    testing::Values(PowerCase{"no event", {}, 2, 3},
+                    PowerCase{"suspend then resume", {PBT_APMSUSPEND, PBT_APMRESUMESUSPEND}, 2, 3},
+                    PowerCase{"resume without a suspend", {PBT_APMRESUMESUSPEND}, 2, 3},
+                    PowerCase{"two resumes", {PBT_APMRESUMESUSPEND, PBT_APMRESUMESUSPEND}, 2, 3},
+                    PowerCase{"suspend", {PBT_APMSUSPEND}, 0, 0},
+                    PowerCase{"automatic resume does not restart", {PBT_APMSUSPEND, PBT_APMRESUMEAUTOMATIC}, 0, 0},
+                    PowerCase{"other events change nothing", {PBT_APMPOWERSTATUSCHANGE}, 2, 3}));
+
+TEST(MeterTick, EveryMeterTakesOneSample) {
+    int32_t cpu = meters::Cpu.history.nextSlot(), disk = meters::Disk.history.nextSlot(),
+            clock = meters::CpuClock.history.nextSlot(), memory = meters::Memory.history.nextSlot(),
+            network = meters::Network.nextSlot();
+    meters::sampleMeters();
+    EXPECT_EQ(meters::Cpu.history.nextSlot(), meters::slotAfter(cpu));
+    EXPECT_EQ(meters::Disk.history.nextSlot(), meters::slotAfter(disk));
+    EXPECT_EQ(meters::CpuClock.history.nextSlot(), meters::slotAfter(clock));
+    EXPECT_EQ(meters::Memory.history.nextSlot(), meters::slotAfter(memory));
+    EXPECT_EQ(meters::Network.nextSlot(), meters::slotAfter(network));  // Wine reads the interface table
+    // Real figures: some memory is in use, the clock runs, the disk meter has no counter here.
+    EXPECT_GT(meters::Memory.history.newest(), 0.0);
+    EXPECT_LT(meters::Memory.history.newest(), 100.0);
+    EXPECT_GT(meters::Memory.usedBytes.load(), 0.0);
+    EXPECT_GT(meters::CpuClock.currentGHz.load(), 0.5);
+    EXPECT_GE(meters::Cpu.history.newest(), 0.0);
+    EXPECT_LE(meters::Cpu.history.newest(), 100.0);
+}
+
+TEST(MeterTick, CpuFollowsABusyCore) {
+    // Each sample covers the interval since the one before.
+    meters::sampleMeters();
+    volatile bool stop = false;
+    HANDLE busy = CreateThread(
+        nullptr, 0,
+        [](LPVOID flag) -> DWORD {
+            while (!*static_cast<volatile bool*>(flag)) {
+            }
+            return 0;
+        },
+        const_cast<bool*>(&stop), 0, nullptr);
+    double highest = 0;
+    for (int tick = 0; tick < 5; ++tick) {
+        Sleep(1000);
+        meters::sampleMeters();
+        highest = std::max(highest, meters::Cpu.history.newest());
+    }
+    stop = true;
+    WaitForSingleObject(busy, INFINITE);
+    CloseHandle(busy);
+    // One of the machine's cores was kept busy throughout.
+    SYSTEM_INFO info;
+    GetSystemInfo(&info);
+    EXPECT_GT(highest, 100.0 / info.dwNumberOfProcessors * 0.6) << "source " << static_cast<int>(meters::Cpu.source());
+}
+
+}  // namespace
