@@ -16,6 +16,8 @@ struct SizeCase {
     LONG width, height;
 };
 
+void PrintTo(const SizeCase& c, std::ostream* out) { *out << c.what; }
+
 class WindowSize : public testing::TestWithParam<SizeCase> {};
 
 TEST_P(WindowSize, FollowsDpiAndTheSizeSetting) {

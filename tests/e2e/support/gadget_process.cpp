@@ -96,13 +96,15 @@ std::optional<DWORD> GadgetProcess::setting(const wchar_t* name) const {
     return value;
 }
 
-bool GadgetProcess::start() {
+bool GadgetProcess::launch() {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring commandLine = L"\"" + exePath_ + L"\"";
-    if (!CreateProcessW(exePath_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
-                        &startup, &info_))
-        return false;
+    return CreateProcessW(exePath_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
+                          &startup, &info_) != 0;
+}
+
+bool GadgetProcess::waitForGadget() {
     if (!waitUntil([&] { return (window_ = findGadgetWindow(info_.dwProcessId)) != nullptr || !running(); }, 10000))
         return false;
     if (!window_) return false;
@@ -136,6 +138,12 @@ bool GadgetProcess::waitForExit(DWORD milliseconds) const {
     return info_.hProcess && WaitForSingleObject(info_.hProcess, milliseconds) == WAIT_OBJECT_0;
 }
 
+DWORD GadgetProcess::exitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (info_.hProcess) GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
 void GadgetProcess::endSession() {
     if (window_) SendMessageTimeoutW(window_, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
 }
@@ -156,6 +164,52 @@ int countTopLevelWindows(DWORD processId, HWND except) {
         },
         reinterpret_cast<LPARAM>(&query));
     return query.count;
+}
+
+MessageBoxSeen waitForMessageBox(DWORD processId, DWORD milliseconds) {
+    struct Query {
+        DWORD processId;
+        MessageBoxSeen found;
+    } query{processId, {}};
+    waitUntil(
+        [&] {
+            EnumWindows(
+                [](HWND window, LPARAM param) -> BOOL {
+                    auto* q = reinterpret_cast<Query*>(param);
+                    DWORD owner = 0;
+                    GetWindowThreadProcessId(window, &owner);
+                    wchar_t className[16] = {};
+                    GetClassNameW(window, className, 16);
+                    if (owner != q->processId || !IsWindowVisible(window) || std::wstring(className) != L"#32770")
+                        return TRUE;
+                    // The message is the longest static text of the box.
+                    EnumChildWindows(
+                        window,
+                        [](HWND child, LPARAM p) -> BOOL {
+                            auto* q = reinterpret_cast<Query*>(p);
+                            wchar_t childClass[16] = {};
+                            GetClassNameW(child, childClass, 16);
+                            if (_wcsicmp(childClass, L"Static") != 0) return TRUE;
+                            wchar_t text[1024] = {};
+                            GetWindowTextW(child, text, 1024);
+                            if (wcslen(text) > q->found.text.size()) q->found.text = text;
+                            return TRUE;
+                        },
+                        param);
+                    // The gadget and the popups are dialogs too, without text.
+                    if (q->found.text.empty()) return TRUE;
+                    q->found.window = window;
+                    return FALSE;
+                },
+                reinterpret_cast<LPARAM>(&query));
+            return query.found.window != nullptr;
+        },
+        milliseconds);
+    return query.found;
+}
+
+void answerMessageBox(const MessageBoxSeen& box) {
+    if (box.window) PostMessageW(box.window, WM_COMMAND, IDOK, 0);
 }
 
 }  // namespace e2e

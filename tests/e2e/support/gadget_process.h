@@ -27,7 +27,10 @@ public:
     std::optional<DWORD> setting(const wchar_t* name) const;
 
     // Starts the copy and waits until its gadget window exists and has painted.
-    bool start();
+    bool start() { return launch() && waitForGadget(); }
+    // The two halves of start(), for tests that answer a message box in between.
+    bool launch();
+    bool waitForGadget();
     // Starts one more process of the same copy; returns its handle.
     HANDLE startAnother() const;
     HWND window() const { return window_; }
@@ -36,6 +39,7 @@ public:
     bool running() const;
     // Waits for the process to end; false on time-out.
     bool waitForExit(DWORD milliseconds) const;
+    DWORD exitCode() const;
     // Ends it as a log-off would.
     void endSession();
 
@@ -64,5 +68,14 @@ bool waitUntil(Condition condition, DWORD milliseconds = 5000) {
 
 // Top-level visible windows of a process, other than `except`.
 int countTopLevelWindows(DWORD processId, HWND except = nullptr);
+
+// A message box of the process: its window and its text.
+struct MessageBoxSeen {
+    HWND window = nullptr;
+    std::wstring text;
+};
+MessageBoxSeen waitForMessageBox(DWORD processId, DWORD milliseconds = 5000);
+// Presses the box's OK button.
+void answerMessageBox(const MessageBoxSeen& box);
 
 }  // namespace e2e
