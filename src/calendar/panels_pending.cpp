@@ -1,7 +1,6 @@
-// The clock and month panels are plain panel-coloured rectangles until their
-// painters are written.
+// The month panel is a plain panel-coloured rectangle, and the config reader
+// and the era text do nothing, until they are written.
 #include "app/ombrel_app.h"
-#include "calendar/analog_clock_panel.h"
 #include "calendar/config_loader.h"
 #include "calendar/month_calendar_panel.h"
 
@@ -13,7 +12,6 @@ void fillPanel(draw::Graphics& g, const draw::RectF& r) {
 }
 }  // namespace
 
-void paintAnalogClock(draw::Graphics& g, const draw::RectF& r) { fillPanel(g, r); }
 void paintMonthCalendar(calendar::MonthCalendarPanel&, draw::Graphics& g, const draw::RectF& r) { fillPanel(g, r); }
 void loadCalendarConfig() {}
 std::wstring calendar::eraYearText(int32_t, int32_t, std::span<const EraName>) { return {}; }

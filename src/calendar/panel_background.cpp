@@ -1,0 +1,25 @@
+#include "calendar/panel_background.h"
+
+#include "app/ombrel_app.h"
+
+namespace calendar {
+
+void drawPanelBase(draw::Graphics& g, const draw::RectF& r, const draw::SolidBrush& panelBrush,
+                   const draw::Pen& borderPen) {
+    g.setClip(r.x, r.y, r.width, r.height);
+    g.fillRectangle(panelBrush, r.x, r.y, r.width, r.height);
+    g.drawLine(borderPen, r.x, r.y + r.height - 1, r.x + r.width, r.y + r.height - 1);
+    g.drawLine(borderPen, r.x + r.width - 1, r.y, r.x + r.width - 1, r.y + r.height);
+}
+
+void shadePanel(GImageEx& image, draw::PixelRect rect, int spread) {
+    if (!theApp.shadow) return;
+    const app::ThemePalette& palette = theApp.ThemePalette;
+    // The black theme has no lighter frame to fade into.
+    uint32_t farColor = theApp.colorSelect != 0 ? palette.frame : palette.gridTop;
+    // The pixels are written directly: GDI must have finished the fill below them.
+    GdiFlush();
+    image.fillCornerGradient(rect, palette.panel, farColor, 0, spread);
+}
+
+}  // namespace calendar
