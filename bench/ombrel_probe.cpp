@@ -1,129 +1,20 @@
-// ombrel-probe PID: the GDI object count, the handle count, the private bytes and
-// the processor time of another process, from sources that are true under Wine,
-// where GetGuiResources, GetProcessHandleCount and GetProcessTimes are not:
-// - GDI objects: the process's own GDI handle table, found through its PEB;
-// - handles: the system's handle list;
-// - private bytes and processor time: the system's process list.
-// Prints: gdi=N handles=N private_kb=N cpu_ms=N
-#include <windows.h>
-#include <winternl.h>
-
-#include <cstdint>
+// ombrel-probe PID: the GDI objects, handles, private bytes and processor time
+// of a running process, as scripts print them.
 #include <cstdio>
 #include <cwchar>
-#include <vector>
 
-namespace {
-
-// One entry of the GDI handle table: a live object has a non-zero type.
-struct GdiHandleEntry {
-    uint64_t object;
-    uint32_t owner;
-    uint16_t unique;
-    uint8_t type;
-    uint8_t flags;
-    uint64_t userPointer;
-};
-static_assert(sizeof(GdiHandleEntry) == 24);
-constexpr size_t GDI_TABLE_ENTRIES = 65536;
-constexpr size_t PEB_GDI_TABLE_OFFSET = 0xF8;
-
-long gdiObjects(HANDLE process) {
-    PROCESS_BASIC_INFORMATION basic{};
-    ULONG length = 0;
-    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, &length) != 0) return -1;
-    uint64_t table = 0;
-    SIZE_T read = 0;
-    if (!ReadProcessMemory(process, reinterpret_cast<const uint8_t*>(basic.PebBaseAddress) + PEB_GDI_TABLE_OFFSET,
-                           &table, sizeof table, &read) ||
-        !table)
-        return -1;
-    std::vector<GdiHandleEntry> entries(GDI_TABLE_ENTRIES);
-    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(),
-                           entries.size() * sizeof(GdiHandleEntry), &read))
-        return -1;
-    long count = 0;
-    for (const GdiHandleEntry& e : entries) count += e.type != 0;
-    return count;
-}
-
-// The system's handle list: one row per open handle of every process.
-struct HandleRow {
-    ULONG processId;
-    UCHAR objectType;
-    UCHAR flags;
-    USHORT handle;
-    PVOID object;
-    ACCESS_MASK access;
-};
-struct HandleList {
-    ULONG count;
-    HandleRow rows[1];
-};
-constexpr SYSTEM_INFORMATION_CLASS SYSTEM_HANDLE_INFORMATION = static_cast<SYSTEM_INFORMATION_CLASS>(16);
-
-template <class Fill>
-std::vector<uint8_t> querySystem(Fill fill) {
-    std::vector<uint8_t> buffer(1 << 20);
-    for (;;) {
-        ULONG needed = 0;
-        NTSTATUS status = fill(buffer.data(), static_cast<ULONG>(buffer.size()), &needed);
-        if (status == 0) return buffer;
-        if (buffer.size() > (256u << 20)) return {};
-        buffer.resize(buffer.size() * 2);
-    }
-}
-
-long handles(DWORD processId) {
-    std::vector<uint8_t> buffer = querySystem([](void* data, ULONG size, ULONG* needed) {
-        return NtQuerySystemInformation(SYSTEM_HANDLE_INFORMATION, data, size, needed);
-    });
-    if (buffer.empty()) return -1;
-    const auto* list = reinterpret_cast<const HandleList*>(buffer.data());
-    long count = 0;
-    for (ULONG i = 0; i < list->count; ++i) count += list->rows[i].processId == processId;
-    return count;
-}
-
-struct ProcessFigures {
-    long long privateKb = -1;
-    long long cpuMs = -1;
-};
-
-ProcessFigures processFigures(DWORD processId) {
-    std::vector<uint8_t> buffer = querySystem([](void* data, ULONG size, ULONG* needed) {
-        return NtQuerySystemInformation(SystemProcessInformation, data, size, needed);
-    });
-    ProcessFigures figures;
-    for (size_t offset = 0; !buffer.empty();) {
-        const auto* p = reinterpret_cast<const SYSTEM_PROCESS_INFORMATION*>(buffer.data() + offset);
-        if (reinterpret_cast<uintptr_t>(p->UniqueProcessId) == processId) {
-            figures.privateKb = static_cast<long long>(p->VirtualMemoryCounters.PagefileUsage / 1024);
-            figures.cpuMs = (p->UserTime.QuadPart + p->KernelTime.QuadPart) / 10000;  // from 100 ns
-            break;
-        }
-        if (!p->NextEntryOffset) break;
-        offset += p->NextEntryOffset;
-    }
-    return figures;
-}
-
-}  // namespace
+#include "process_probe.h"
 
 int wmain(int argc, wchar_t** argv) {
     if (argc != 2) {
         std::fwprintf(stderr, L"usage: ombrel-probe PID\n");
         return 2;
     }
-    DWORD processId = static_cast<DWORD>(std::wcstoul(argv[1], nullptr, 10));
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
-    if (!process) {
-        std::fwprintf(stderr, L"ombrel-probe: no process %lu\n", processId);
+    probe::ProcessSample s = probe::sampleProcess(static_cast<DWORD>(std::wcstoul(argv[1], nullptr, 10)));
+    if (s.gdiObjects < 0 && s.handles < 0) {
+        std::fwprintf(stderr, L"ombrel-probe: cannot read process %ls\n", argv[1]);
         return 1;
     }
-    ProcessFigures figures = processFigures(processId);
-    std::printf("gdi=%ld handles=%ld private_kb=%lld cpu_ms=%lld\n", gdiObjects(process), handles(processId),
-                figures.privateKb, figures.cpuMs);
-    CloseHandle(process);
+    std::printf("gdi=%ld handles=%ld private_kb=%lld cpu_ms=%lld\n", s.gdiObjects, s.handles, s.privateKb, s.cpuMs);
     return 0;
 }
