@@ -1,5 +1,106 @@
 #include "dialogs/about_dlg.h"
 
+#include <shellapi.h>
+
+#include "app/ombrel_app.h"
+#include "dialogs/color_ref.h"
+#include "draw/gimage_ex.h"
+#include "framework/message_box.h"
 #include "resource.h"
 
+namespace {
+
+// The About box follows the DPI only: its lengths ignore the size setting.
+struct DpiOnly {
+    float dx, dy;
+    int32_t x(float c) const { return app::truncToInt(c * dx); }
+    int32_t y(float c) const { return app::truncToInt(c * dy); }
+};
+
+DpiOnly dpiOnly() { return {theApp.dpiScaleX, theApp.dpiScaleY}; }
+
+// The black theme writes light on the frame colour; the others dark on the panel colour.
+struct AboutColors {
+    uint32_t background, writing, gradientFar, buttonFace, buttonCaption;
+};
+
+AboutColors aboutColors() {
+    const app::ThemePalette& p = theApp.ThemePalette;
+    if (theApp.colorSelect == 0) return {p.frame, p.text, p.gridTop, p.frame, p.text};
+    return {p.panel, p.frameText, p.frame, p.panel, p.text};
+}
+
+}  // namespace
+
 CAboutDlg::CAboutDlg() : RoundedCornerWindow(IDD_ABOUTBOX) {}
+
+CAboutDlg::~CAboutDlg() = default;
+
+bool CAboutDlg::handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    static constexpr fw::MessageEntry<CAboutDlg> messageTable[] = {
+        fw::onMessage(WM_PAINT, &CAboutDlg::onPaint),
+        fw::onCommand(IDC_WEBSITE, &CAboutDlg::onWebsite),
+    };
+    return fw::dispatchMessage<CAboutDlg>(this, messageTable, message, wParam, lParam, result);
+}
+
+void CAboutDlg::doDataExchange() {
+    websiteButton.bind(*this, IDC_WEBSITE);
+    okButton.bind(*this, IDOK);
+}
+
+BOOL CAboutDlg::onInitDialog() {
+    RoundedCornerWindow::onInitDialog();
+    DpiOnly d = dpiOnly();
+    MoveWindow(websiteButton.hwnd(), d.x(65), d.y(115), d.x(70), d.y(18), TRUE);
+    MoveWindow(okButton.hwnd(), d.x(295), d.y(115), d.x(30), d.y(18), TRUE);
+    AboutColors colors = aboutColors();
+    for (GButtonEx* button : {&websiteButton, &okButton}) {
+        button->textColor = dialogs::argbToColorRef(colors.buttonCaption);
+        button->backgroundColor = dialogs::argbToColorRef(colors.buttonFace);
+    }
+    makeLayered();
+    return TRUE;
+}
+
+LRESULT CAboutDlg::onPaint(WPARAM, LPARAM) {
+    defaultPaint();
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    GImageEx image;
+    image.create(client.right, -client.bottom, 32);
+    HDC imageDC = image.getDC();
+    {
+        draw::Graphics graphics(imageDC);
+        paintContent(graphics, image, client.right, client.bottom);
+        HDC windowDC = GetDC(hwnd());
+        image.blit(windowDC);
+        ReleaseDC(hwnd(), windowDC);
+    }
+    image.releaseDC();
+    return 0;
+}
+
+void CAboutDlg::paintContent(draw::Graphics& g, GImageEx& image, int width, int height) const {
+    DpiOnly d = dpiOnly();
+    AboutColors colors = aboutColors();
+    fillRoundedBackground(g, width, height, colors.background);
+    if (theApp.shadow != 0) {
+        GdiFlush();  // the gradient writes the pixels directly
+        image.fillCornerGradient({0, 0, width, d.y(80)}, colors.background, colors.gradientFar, 3, d.y(80));
+    }
+
+    draw::Font nameFont = draw::createFont(L"Meiryo", 18, 1);
+    draw::Font textFont = draw::createFont(L"Meiryo", 10, 0);
+    draw::SolidBrush writing(colors.writing);
+    draw::StringFormat format(Gdiplus::StringAlignmentNear, Gdiplus::StringAlignmentNear);
+    g.drawString(L"Ombrel", nameFont, 60 * d.dx, 20 * d.dy, 0, 0, format, writing);
+    std::wstring lines = theApp.versionText + L"\n" + theApp.noticeText;
+    g.drawString(lines, textFont, 65 * d.dx, 60 * d.dy, 0, 0, format, writing);
+}
+
+LRESULT CAboutDlg::onWebsite(WPARAM, LPARAM) {
+    HINSTANCE opened = ShellExecuteW(nullptr, L"open", PRODUCT_WEB_PAGE, nullptr, nullptr, SW_SHOW);
+    if (reinterpret_cast<INT_PTR>(opened) <= 32) fw::messageBox(L"ウェブサイトが開けません。");
+    return 0;
+}
