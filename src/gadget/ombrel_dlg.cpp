@@ -113,6 +113,12 @@ void COmbrelDlg::drawBox(Graphics& g, draw::SolidBrush& fill, draw::Pen& line, c
 LRESULT COmbrelDlg::onPaint(WPARAM, LPARAM) {
     defaultPaint();
     HDC windowDC = GetDC(hwnd());
+    paintWindow(windowDC);
+    ReleaseDC(hwnd(), windowDC);
+    return 0;
+}
+
+void COmbrelDlg::paintWindow(HDC target) {
     Graphics& g = *backGraphics;
     app::Scale s = theApp.scale();
     app::WindowSize size = app::gadgetWindowSize(s);
@@ -132,33 +138,30 @@ LRESULT COmbrelDlg::onPaint(WPARAM, LPARAM) {
 
     g.setClipI(0, 0, size.width, size.height);
 
-    {
-        draw::SolidBrush boxFill(0xFF000000);
-        draw::SolidBrush labelBack(palette.silver);
-        draw::SolidBrush labelText(0xFF000000);
-        draw::Pen line(0xFFFFFFFF, s.sy(2));
-        draw::Pen framePen(0xFF404040, 1.0f);
-        draw::Font labelFont = draw::createFont(L"Meiryo", s.points(8), 0);
-        draw::StringFormat format;
+    // The drawing objects of the overlays, deleted in reverse order at the end.
+    draw::SolidBrush boxFill(0xFF000000);
+    draw::SolidBrush labelBack(palette.silver);
+    draw::SolidBrush labelText(0xFF000000);
+    draw::Pen line(0xFFFFFFFF, s.sy(2));
+    draw::Pen framePen(0xFF404040, 1.0f);
+    draw::Font labelFont = draw::createFont(L"Meiryo", s.points(8), 0);
+    draw::StringFormat format;
 
-        if (mouseInside) {
-            drawBox(g, boxFill, line, closeRect, closeHover ? closeBox.fillHover : closeBox.fill,
-                    closeHover ? closeBox.lineHover : closeBox.line, closeBox.ends);
-            drawBox(g, boxFill, line, moveRect, moveHover ? moveBox.fillHover : moveBox.fill,
-                    moveHover ? moveBox.lineHover : moveBox.line, moveBox.ends);
-        }
-        drawBox(g, boxFill, line, prevMonthRect, prevHover ? prevBox.fillHover : prevBox.fill,
-                prevHover ? prevBox.lineHover : prevBox.line, prevBox.ends);
-        drawBox(g, boxFill, line, nextMonthRect, nextHover ? nextBox.fillHover : nextBox.fill,
-                nextHover ? nextBox.lineHover : nextBox.line, nextBox.ends);
+    if (mouseInside) {
+        drawBox(g, boxFill, line, closeRect, closeHover ? closeBox.fillHover : closeBox.fill,
+                closeHover ? closeBox.lineHover : closeBox.line, closeBox.ends);
+        drawBox(g, boxFill, line, moveRect, moveHover ? moveBox.fillHover : moveBox.fill,
+                moveHover ? moveBox.lineHover : moveBox.line, moveBox.ends);
+    }
+    drawBox(g, boxFill, line, prevMonthRect, prevHover ? prevBox.fillHover : prevBox.fill,
+            prevHover ? prevBox.lineHover : prevBox.line, prevBox.ends);
+    drawBox(g, boxFill, line, nextMonthRect, nextHover ? nextBox.fillHover : nextBox.fill,
+            nextHover ? nextBox.lineHover : nextBox.line, nextBox.ends);
 
-        if (hoveredHoliday) drawHolidayLabel(g, framePen, labelBack, labelText, labelFont, format);
-        if (titleHover) drawEraLabel(g, framePen, labelBack, labelText, labelFont, format);
+    if (hoveredHoliday) drawHolidayLabel(g, framePen, labelBack, labelText, labelFont, format);
+    if (titleHover) drawEraLabel(g, framePen, labelBack, labelText, labelFont, format);
 
-        backBuffer.blit(windowDC);
-        ReleaseDC(hwnd(), windowDC);
-    }  // the drawing objects go here, in reverse order of creation
-    return 0;
+    if (target) backBuffer.blit(target);
 }
 
 void COmbrelDlg::drawHolidayLabel(Graphics& g, draw::Pen& framePen, draw::SolidBrush& labelBack,

@@ -16,6 +16,9 @@ public:
     // Moves and sizes the window to the stored place at the current scale and
     // builds a back buffer of that size; not initial: the old one goes first.
     void rebuildBackBuffer(bool initial);
+    // Composes the whole window in the back buffer (the panels, then the boxes and
+    // labels) and copies it to `target`, when there is one.
+    void paintWindow(HDC target);
 
     HICON icon = nullptr;
     uint32_t meterTimerId = 0;
