@@ -1,20 +1,14 @@
 #pragma once
 // The month calendar panel of the gadget.
-#include "calendar/month_calendar.h"
+#include "calendar/month_grid.h"
 #include "draw/gdiplus_wrappers.h"
+#include "draw/gimage_ex.h"
 #include "draw/rect_f.h"
 
-namespace calendar {
-
-// The month that the panel shows, and the month whose marks it last computed.
-struct MonthCalendarPanel : MonthCalendar {
-    int32_t computedYear = 0;
-    int32_t computedMonth = 0;
-    int32_t shownYear = 0;
-    int32_t shownMonth = 0;
-    bool followToday = true;
-};
-
-}  // namespace calendar
-
+// Draws the shown month into the main window's back buffer and records the
+// marked day of each grid cell in theApp.calendarCellHolidays.
 void paintMonthCalendar(calendar::MonthCalendarPanel& calendar, draw::Graphics& graphics, const draw::RectF& rect);
+
+// The same, shading `shadowTarget`, the image that `graphics` draws into.
+void paintMonthCalendar(calendar::MonthCalendarPanel& calendar, draw::Graphics& graphics, const draw::RectF& rect,
+                        GImageEx& shadowTarget);

@@ -1,0 +1,89 @@
+#pragma once
+// The month panel's state and arithmetic: which month it shows, where each day
+// sits in the grid and in which colour. Kept apart from the drawing so that it
+// is checked natively.
+#include <array>
+#include <cstdint>
+#include <ctime>
+#include <span>
+
+#include "app/scale.h"
+#include "calendar/month_calendar.h"
+#include "draw/rect_f.h"
+
+namespace calendar {
+
+// The month that the panel shows, and the month whose marks it last computed.
+struct MonthCalendarPanel : MonthCalendar {
+    int32_t computedYear = 0;
+    int32_t computedMonth = 0;
+    int32_t shownYear = 0;
+    int32_t shownMonth = 0;
+    bool followToday = true;
+};
+
+struct Today {
+    int32_t year, month, day;
+};
+// Today in local time; a failed conversion gives 0 for every field.
+Today localToday(std::time_t now);
+
+// A panel that follows today moves to today's month; a panel that the user has
+// stepped back to today's month follows it again. An unknown today (a failed
+// conversion) moves nothing.
+void chooseShownMonth(MonthCalendarPanel& panel, const Today& today);
+
+// Puts the cursor on the first day of the shown month. The marks are recomputed
+// only when the shown month differs from the one they were computed for. False,
+// with nothing changed, when the shown month is not a month (never set).
+bool prepareShownMonth(MonthCalendarPanel& panel, std::span<const SpecialDay> specialDays);
+
+// Moves the cursor to the next day, into the next month and year as needed.
+void advanceDay(MonthCalendar& calendar);
+
+enum class DayInk { Text, Red, Blue, Yellow };
+// A marked day takes its record's colour whatever its weekday.
+DayInk dayInk(const SpecialDay* mark, int32_t weekday);
+
+// The grid of 7 columns (Sunday first) and up to 6 rows below the title and the
+// weekday letters, in window pixels.
+class MonthGrid {
+public:
+    MonthGrid(const draw::RectF& rect, const app::Scale& scale);
+
+    float cellWidth() const { return cellWidth_; }
+    float cellHeight() const { return cellHeight_; }
+    float columnCenter(int32_t column) const;
+    float weekdayTop() const { return rect_.y + cellHeight_; }
+    float separatorY() const;
+    float separatorLeft() const;
+    float separatorRight() const;
+    float firstRowTop() const { return rect_.y + 2 * cellHeight_; }
+    // The cell of a day centred at `centerX` in the row whose top is `rowTop`.
+    int32_t columnOf(float centerX) const;
+    int32_t rowOf(float rowTop) const;
+    // The box behind today's number, one pixel wider than the column.
+    draw::RectF todayBox(int32_t column, float rowTop) const;
+
+private:
+    draw::RectF rect_;
+    app::Scale scale_;
+    float cellWidth_, cellHeight_;
+};
+
+struct DayCell {
+    int32_t day, weekday;
+    int32_t column, row;  // the cell of calendarCellHolidays
+    float centerX, top;
+    const SpecialDay* mark;
+};
+struct MonthLayout {
+    std::array<DayCell, 31> cells;
+    int32_t count;
+};
+// Walks the cursor from where prepareShownMonth put it through the days of
+// `shownMonth`, placing each in the grid; the cursor ends on the day after the
+// last day placed.
+MonthLayout layoutMonth(MonthCalendar& calendar, const MonthGrid& grid, int32_t shownMonth);
+
+}  // namespace calendar
