@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "app/ombrel_app.h"
 #include "dialogs/color_ref.h"
 #include "draw/gimage_ex.h"
@@ -18,6 +20,18 @@ struct DpiOnly {
 };
 
 DpiOnly dpiOnly() { return {theApp.dpiScaleX, theApp.dpiScaleY}; }
+
+// The buttons' places, in 96-dpi pixels: (x, y, width, height).
+constexpr float WEBSITE_BUTTON[] = {65, 115, 70, 18};
+constexpr float OK_BUTTON[] = {295, 115, 30, 18};
+// The smallest face that holds the OK button with the margins it has beside
+// and below it when the template's font is Meiryo.
+constexpr float MIN_WIDTH = 295 + 30 + 18;
+constexpr float MIN_HEIGHT = 115 + 18 + 15;
+
+void placeButton(HWND button, const float (&place)[4], const DpiOnly& d) {
+    MoveWindow(button, d.x(place[0]), d.y(place[1]), d.x(place[2]), d.y(place[3]), TRUE);
+}
 
 // The black theme writes light on the frame colour; the others dark on the panel colour.
 struct AboutColors {
@@ -52,8 +66,9 @@ void CAboutDlg::doDataExchange() {
 BOOL CAboutDlg::onInitDialog() {
     RoundedCornerWindow::onInitDialog();
     DpiOnly d = dpiOnly();
-    MoveWindow(websiteButton.hwnd(), d.x(65), d.y(115), d.x(70), d.y(18), TRUE);
-    MoveWindow(okButton.hwnd(), d.x(295), d.y(115), d.x(30), d.y(18), TRUE);
+    placeButton(websiteButton.hwnd(), WEBSITE_BUTTON, d);
+    placeButton(okButton.hwnd(), OK_BUTTON, d);
+    growToHoldTheButtons();
     AboutColors colors = aboutColors();
     for (GButtonEx* button : {&websiteButton, &okButton}) {
         button->textColor = dialogs::argbToColorRef(colors.buttonCaption);
@@ -61,6 +76,21 @@ BOOL CAboutDlg::onInitDialog() {
     }
     makeLayered();
     return TRUE;
+}
+
+// The template is sized in dialog units, which follow its font, while the
+// buttons sit at fixed pixels. With a font smaller than Meiryo (a system
+// without it) the face would end above the buttons, so it grows around its
+// centre until they fit. With Meiryo it is large enough already.
+void CAboutDlg::growToHoldTheButtons() {
+    DpiOnly d = dpiOnly();
+    RECT window{};
+    GetWindowRect(hwnd(), &window);
+    int width = window.right - window.left, height = window.bottom - window.top;
+    int wantWidth = std::max(width, d.x(MIN_WIDTH)), wantHeight = std::max(height, d.y(MIN_HEIGHT));
+    if (wantWidth == width && wantHeight == height) return;
+    MoveWindow(hwnd(), window.left - (wantWidth - width) / 2, window.top - (wantHeight - height) / 2, wantWidth,
+               wantHeight, TRUE);
 }
 
 LRESULT CAboutDlg::onPaint(WPARAM, LPARAM) {

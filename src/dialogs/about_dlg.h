@@ -27,4 +27,5 @@ protected:
 private:
     LRESULT onPaint(WPARAM, LPARAM);
     LRESULT onWebsite(WPARAM, LPARAM);
+    void growToHoldTheButtons();
 };

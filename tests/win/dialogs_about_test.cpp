@@ -13,7 +13,7 @@ using wintest::TestImage;
 // Runs the real initialisation and records what it set up, then ends.
 class ProbeAbout : public CAboutDlg {
 public:
-    RECT website{}, ok{};
+    RECT website{}, ok{}, client{};
     HFONT websiteFont = nullptr, okFont = nullptr;
     LONG_PTR exStyle = 0;
 
@@ -25,6 +25,7 @@ protected:
         websiteFont = reinterpret_cast<HFONT>(SendMessageW(websiteButton.hwnd(), WM_GETFONT, 0, 0));
         okFont = reinterpret_cast<HFONT>(SendMessageW(okButton.hwnd(), WM_GETFONT, 0, 0));
         exStyle = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+        GetClientRect(hwnd(), &client);
         endDialog(0);
         return TRUE;
     }
@@ -61,6 +62,12 @@ TEST(AboutDialog, ButtonsSitAtTheirDpiPlacesWhateverTheSize) {
         EXPECT_EQ(about.websiteFont, about.websiteButton.font());
         EXPECT_EQ(about.okFont, about.okButton.font());
         EXPECT_TRUE(about.exStyle & WS_EX_LAYERED);
+        // Whatever the template's font makes of its size, both buttons lie on the face.
+        RECT both{};
+        UnionRect(&both, &about.website, &about.ok);
+        RECT inside{};
+        IntersectRect(&inside, &both, &about.client);
+        EXPECT_TRUE(EqualRect(&inside, &both)) << c.dpi << ": face " << about.client.right << " x " << about.client.bottom;
     }
 }
 
