@@ -7,15 +7,10 @@
 
 #include "calendar/calendar_records.h"
 
-void loadCalendarConfig();
-
 namespace calendar {
 
 // Where the loader's messages go: a message box in the program, a list in tests.
 using ConfigReporter = std::function<void(const std::wstring& message)>;
-
-// loadCalendarConfig with its messages sent to `report`.
-void loadCalendarConfig(const ConfigReporter& report);
 
 // Reads the file at `path` through the C runtime in the locale's code page and
 // appends its records; the first problem goes to `report` and ends the reading.
@@ -24,3 +19,7 @@ bool readCalendarConfig(const std::wstring& path, std::vector<EraName>& eraNames
                         std::vector<SpecialDay>& specialDays, const ConfigReporter& report);
 
 }  // namespace calendar
+
+void loadCalendarConfig();
+// The same, with its messages sent to `report`.
+void loadCalendarConfig(const calendar::ConfigReporter& report);
