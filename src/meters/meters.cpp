@@ -45,10 +45,14 @@ std::optional<double> PdhCounter::nextValue() {
     PdhCollectQueryData(query_);
     PDH_RAW_COUNTER raw{};
     PdhGetRawCounterValue(counter_, nullptr, &raw);
+    // A live counter's raw values move within a second, if only its time base.
+    // Wine's "% Processor Time" hands back the same pair every time, and a
+    // calculation over it yields garbage such as 2.5e-323.
+    bool moved = raw.FirstValue != previousRaw_.FirstValue || raw.SecondValue != previousRaw_.SecondValue;
     PDH_FMT_COUNTERVALUE value{};
     PDH_STATUS status = PdhCalculateCounterFromRawValue(counter_, PDH_FMT_DOUBLE, &raw, &previousRaw_, &value);
     previousRaw_ = raw;
-    if (status != ERROR_SUCCESS) return std::nullopt;
+    if (status != ERROR_SUCCESS || !moved) return std::nullopt;
     return value.doubleValue;
 }
 

@@ -26,7 +26,8 @@ public:
     // False when the counter does not exist here; the query stays open.
     bool open(const wchar_t* path);
     // The figure over the interval since the previous call, as the platform
-    // calculates it; nullopt when it cannot be read or calculated.
+    // calculates it; nullopt when it cannot be read or calculated, or when the
+    // raw value has not moved at all (the counter gives no data).
     std::optional<double> nextValue();
 
 private:

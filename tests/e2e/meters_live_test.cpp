@@ -78,9 +78,9 @@ TEST(MetersLive, MemoryGraphStandsAtTheMachinesMemoryInUse) {
                      static_cast<double>(status.ullTotalPhys);
     std::optional<double> height = graphHeight(gadget, MEMORY_PANEL, GREEN);
     ASSERT_TRUE(height);
-    // 0.4 units a percent, 1.5 above the floor; a pixel is 2.5 %.
-    EXPECT_NEAR(*height, percent * 0.4 + 1.5, 2.0) << percent << " % in use";
-    EXPECT_GT(*height, 2.5) << "above the floor: some memory is always in use";
+    // 0.4 units a percent, 1.5 above the floor; a pixel is 2.5 %, and the
+    // machine's figure moves a little between the tick and this reading.
+    EXPECT_NEAR(*height, percent * 0.4 + 1.5, 1.5) << percent << " % in use";
 }
 
 TEST(MetersLive, CpuGraphRisesWhileACoreIsBusy) {
