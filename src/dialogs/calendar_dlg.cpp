@@ -188,8 +188,10 @@ LRESULT CCalendarDlg::onMouseMove(WPARAM, LPARAM lParam) {
         invalidate();
     }
 
+    // A jump from one title straight onto another follows it too.
     std::optional<dialogs::MonthBlock> title = dialogs::monthTitleAt(l, p.x, p.y);
-    if (title && !titleHover) {
+    bool otherTitle = title && (title->column != hoverMonthColumn || title->row != hoverMonthRow);
+    if (title && (!titleHover || otherTitle)) {
         titleHover = true;
         hoverMonthColumn = title->column;
         hoverMonthRow = title->row;
