@@ -283,8 +283,10 @@ TEST_P(GadgetLabels, HolidayAndEraLabelsSitWhereTheyBelongAndOutliveALeave) {
     const float width = (3 * 12 + 5) * s;  // "試験日"
     float labelX = t.tenthColumn >= 4 ? cellX - (width - cellW) : cellX;
     float labelY = cellY - cellH;
-    EXPECT_TRUE(waitUntil([&] { return silverAt(labelX + 1, labelY + 2); }, 2000)) << percent << "%";
-    EXPECT_TRUE(silverAt(labelX + width - 2, labelY + 2));
+    // Both ends of the label are silver, and just past its right end is not.
+    EXPECT_TRUE(waitUntil([&] { return silverAt(labelX + 1, labelY + 2) && silverAt(labelX + width - 2, labelY + 2); },
+                          2000))
+        << percent << "%";
     EXPECT_FALSE(silverAt(labelX + width + 2, labelY + 2));
 
     // Leaving the window takes the boxes away but not the label.
@@ -300,8 +302,9 @@ TEST_P(GadgetLabels, HolidayAndEraLabelsSitWhereTheyBelongAndOutliveALeave) {
     const float eraX = (static_cast<float>(r.right - r.left) - eraWidth) * 0.5f;
     const float eraY = static_cast<float>(static_cast<int>(135 * s) - static_cast<int>(2 * s)) + 30 * s;
     if (percent == 100) EXPECT_EQ(eraY, 163.0f);
-    EXPECT_TRUE(waitUntil([&] { return silverAt(eraX + 1, eraY + 2); }, 2000)) << percent << "%";
-    EXPECT_TRUE(silverAt(eraX + eraWidth - 2, eraY + 2));
+    EXPECT_TRUE(waitUntil([&] { return silverAt(eraX + 1, eraY + 2) && silverAt(eraX + eraWidth - 2, eraY + 2); },
+                          2000))
+        << percent << "%";
     EXPECT_FALSE(silverAt(eraX - 2, eraY + 2));
 }
 
