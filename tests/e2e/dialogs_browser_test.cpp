@@ -116,6 +116,9 @@ TEST_F(Browser, OpensLeftOfTheGadgetAtTheCurrentYear) {
     EXPECT_EQ(b_.top, g.top);
     EXPECT_EQ(b_.right - b_.left, 433);
     EXPECT_EQ(b_.bottom - b_.top, 558);
+    // The field shows over the browser's image: its panel-coloured face with light digits.
+    EXPECT_GT(count(RECT{189, 16, 235, 34}, [](uint32_t p) { return p == 0x000000; }), 300);
+    EXPECT_GT(count(RECT{189, 16, 235, 34}, [](uint32_t p) { return blue(p) > 0x90; }), 5);
     std::time_t now = std::time(nullptr);
     EXPECT_EQ(fieldText(), std::to_wstring(std::localtime(&now)->tm_year + 1900));
 }
