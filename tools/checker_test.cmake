@@ -69,6 +69,12 @@ if(at EQUAL -1)
 endif()
 file(REMOVE checker-bad-config.txt)
 
+# Text mode ends the file at Ctrl+Z: the bad line after it is never read.
+string(ASCII 26 ctrl_z)
+file(WRITE checker-ctrl-z-config.txt "# ok\r\n${ctrl_z}Zz line two\r\n")
+run(0 --config checker-ctrl-z-config.txt 2019)
+file(REMOVE checker-ctrl-z-config.txt)
+
 run(1 --config checker-missing-config.txt 2019)
 string(FIND "${err}" "checker-missing-config.txt が見つかりませんでした。" at)
 if(at EQUAL -1)

@@ -1,5 +1,5 @@
 // The checker's reading of config.txt without Windows: bytes as text mode gives
-// them (CR LF ends a line), CP932 to wide characters through iconv.
+// them (CR LF ends a line, Ctrl+Z ends the file), CP932 to wide characters through iconv.
 #include <iconv.h>
 #include <unistd.h>
 
@@ -89,6 +89,8 @@ bool readConfig(const std::string& path, std::vector<calendar::EraName>& eraName
         return false;
     }
     std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    // Text mode ends the file at its first Ctrl+Z, as the program reads it.
+    bytes = bytes.substr(0, bytes.find('\x1a'));
     Cp932Decoder decoder;
     if (!decoder.ready()) {
         message = L"CP932 is not available from iconv";
