@@ -129,7 +129,9 @@ void CAboutDlg::paintContent(draw::Graphics& g, GImageEx& image, int width, int 
     g.drawString(lines, textFont, 65 * d.dx, 60 * d.dy, 0, 0, format, writing);
 }
 
-LRESULT CAboutDlg::onWebsite(WPARAM, LPARAM) {
+LRESULT CAboutDlg::onWebsite(WPARAM wParam, LPARAM) {
+    // An owner-drawn button also reports double clicks: open the page once per click.
+    if (HIWORD(wParam) != BN_CLICKED) return 0;
     HINSTANCE opened = ShellExecuteW(nullptr, L"open", PRODUCT_WEB_PAGE, nullptr, nullptr, SW_SHOW);
     if (reinterpret_cast<INT_PTR>(opened) <= 32) fw::messageBox(L"ウェブサイトが開けません。");
     return 0;

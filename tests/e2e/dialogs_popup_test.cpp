@@ -209,6 +209,15 @@ TEST(AboutBox, DoubleClickOnTheClockShowsItAndOkClosesIt) {
     mouse::click(a.left + 310, a.top + 124);
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(about); }, 3000));
     EXPECT_TRUE(gadget.running());
+
+    // Enter closes it as well.
+    mouse::doubleClick(r.left + 60, r.top + 60);
+    ASSERT_TRUE(waitUntil([&] { return (about = otherWindow(gadget.processId(), gadget.window())) != nullptr; }, 3000));
+    Sleep(200);
+    keybd_event(VK_RETURN, 0, 0, 0);
+    keybd_event(VK_RETURN, 0, KEYEVENTF_KEYUP, 0);
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(about); }, 3000));
+    EXPECT_TRUE(gadget.running());
 }
 
 }  // namespace
