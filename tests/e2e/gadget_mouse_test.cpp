@@ -92,18 +92,21 @@ TEST_F(GadgetMouse, BoxesShowWhileTheCursorIsOverTheWindowAndBrightenOnHover) {
 TEST_F(GadgetMouse, ADragMovesTheWindowInsideTheWorkAreaAndStoresWhereItStops) {
     POINT grip = g_.at(11, 21);
     mouse::drag(grip, {grip.x - 200, grip.y + 150});
-    RECT moved = gadget_.windowRect();
-    EXPECT_EQ(moved.left, g_.r.left - 200);
-    EXPECT_EQ(moved.top, g_.r.top + 150);
+    RECT moved{};
+    EXPECT_TRUE(waitUntil([&] {
+        moved = gadget_.windowRect();
+        return moved.left == g_.r.left - 200 && moved.top == g_.r.top + 150;
+    })) << moved.left << "," << moved.top;
+    // The release writes both values.
+    EXPECT_TRUE(waitUntil([&] { return gadget_.setting(L"MainTop") == static_cast<DWORD>(moved.top); }));
     EXPECT_EQ(static_cast<LONG>(*gadget_.setting(L"MainLeft")), moved.left);
-    EXPECT_EQ(static_cast<LONG>(*gadget_.setting(L"MainTop")), moved.top);
 
     // Past the right edge it stops there, the cursor sliding over it.
     grip = {moved.left + 11, moved.top + 21};
     mouse::drag(grip, {grip.x + 3000, grip.y});
-    RECT stopped = gadget_.windowRect();
-    EXPECT_EQ(stopped.right, workArea().right);
-    EXPECT_EQ(static_cast<LONG>(*gadget_.setting(L"MainLeft")), stopped.left);
+    RECT stopped{};
+    EXPECT_TRUE(waitUntil([&] { return (stopped = gadget_.windowRect()).right == workArea().right; }));
+    EXPECT_TRUE(waitUntil([&] { return gadget_.setting(L"MainLeft") == static_cast<DWORD>(stopped.left); }));
 }
 
 TEST_F(GadgetMouse, APressOutsideTheMoveBoxDoesNotDrag) {
@@ -322,11 +325,13 @@ TEST(GadgetDrag, AtOneHundredAndTwentyPercentTheWindowStillStopsAtTheEdge) {
     ASSERT_EQ(r.right - r.left, 163);
     POINT grip{r.left + 13, r.top + 25};  // inside the move box (10, 12)-(27, 27)
     mouse::drag(grip, {grip.x + 3000, grip.y - 500});
-    RECT stopped = gadget.windowRect();
-    EXPECT_EQ(stopped.right, workArea().right);
-    EXPECT_EQ(stopped.top, workArea().top);
+    RECT stopped{};
+    EXPECT_TRUE(waitUntil([&] {
+        stopped = gadget.windowRect();
+        return stopped.right == workArea().right && stopped.top == workArea().top;
+    }));
+    EXPECT_TRUE(waitUntil([&] { return gadget.setting(L"MainTop") == static_cast<DWORD>(stopped.top); }));
     EXPECT_EQ(static_cast<LONG>(*gadget.setting(L"MainLeft")), stopped.left);
-    EXPECT_EQ(static_cast<LONG>(*gadget.setting(L"MainTop")), stopped.top);
 }
 
 }  // namespace

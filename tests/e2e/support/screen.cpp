@@ -88,7 +88,10 @@ void rightClick(int x, int y) {
 
 void drag(POINT from, POINT to) {
     moveTo(from.x, from.y);
+    // Under load the window may still be catching up with the cursor.
+    Sleep(100);
     leftDown();
+    Sleep(50);
     const int steps = 8;
     for (int i = 1; i <= steps; ++i)
         moveTo(from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps);
