@@ -95,19 +95,9 @@ void CAboutDlg::growToHoldTheButtons() {
 
 LRESULT CAboutDlg::onPaint(WPARAM, LPARAM) {
     defaultPaint();
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    GImageEx image;
-    image.create(client.right, -client.bottom, 32);
-    HDC imageDC = image.getDC();
-    {
-        draw::Graphics graphics(imageDC);
-        paintContent(graphics, image, client.right, client.bottom);
-        HDC windowDC = GetDC(hwnd());
-        image.blit(windowDC);
-        ReleaseDC(hwnd(), windowDC);
-    }
-    image.releaseDC();
+    paintThroughImage([&](draw::Graphics& graphics, GImageEx& image, int width, int height) {
+        paintContent(graphics, image, width, height);
+    });
     return 0;
 }
 

@@ -102,17 +102,11 @@ LRESULT CCalendarDlg::onPaint(WPARAM, LPARAM) {
     }
     cellHolidays.fill(nullptr);
 
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    GImageEx image;
-    image.create(client.right, -client.bottom, 32);
-    HDC imageDC = image.getDC();
-    {
-        draw::Graphics graphics(imageDC);
+    paintThroughImage([&](draw::Graphics& graphics, GImageEx& image, int width, int height) {
         app::Scale s = theApp.scale();
         const app::ThemePalette& palette = theApp.ThemePalette;
         dialogs::BrowserLayout l = layout();
-        fillRoundedBackground(graphics, client.right, client.bottom, palette.frame);
+        fillRoundedBackground(graphics, width, height, palette.frame);
         {
             draw::SolidBrush panel(palette.panel);
             graphics.fillRectangleI(panel, l.panel.left, l.panel.top, l.panel.width(), l.panel.height());
@@ -124,13 +118,8 @@ LRESULT CCalendarDlg::onPaint(WPARAM, LPARAM) {
                                      palette.panel, farColor, 0, s.isy(80));
         }
         drawYear(graphics);
-
-        HDC windowDC = GetDC(hwnd());
-        image.blit(windowDC);
-        ReleaseDC(hwnd(), windowDC);
-        defaultPaint();
-    }
-    image.releaseDC();
+    });
+    defaultPaint();
     return 0;
 }
 

@@ -62,19 +62,9 @@ LRESULT CMenuDlg::onShown(WPARAM, LPARAM) {
 
 LRESULT CMenuDlg::onPaint(WPARAM, LPARAM) {
     defaultPaint();
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    fw::Image image;
-    image.create(client.right, -client.bottom, 32);
-    HDC imageDC = image.getDC();
-    {
-        draw::Graphics graphics(imageDC);
-        paintItems(graphics, client.right, client.bottom);
-        HDC windowDC = GetDC(hwnd());
-        image.blit(windowDC);
-        ReleaseDC(hwnd(), windowDC);
-    }
-    image.releaseDC();
+    paintThroughImage([&](draw::Graphics& graphics, GImageEx&, int width, int height) {
+        paintItems(graphics, width, height);
+    });
     return 0;
 }
 

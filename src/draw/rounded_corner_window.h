@@ -2,6 +2,7 @@
 // The base of every window of the program: a dialog whose client area is a
 // rounded rectangle on the transparent key colour.
 #include "draw/gdiplus_wrappers.h"
+#include "draw/gimage_ex.h"
 #include "framework/dialog.h"
 
 class RoundedCornerWindow : public fw::Dialog {
@@ -15,4 +16,24 @@ public:
 protected:
     // Layered with the key colour, so that the corners are transparent.
     void makeLayered();
+
+    // The paint of the popups: `compose(graphics, image, width, height)` draws the
+    // client area into an off-screen image, which goes to the window in one blit;
+    // then the graphics and the image are deleted.
+    template <class Compose>
+    void paintThroughImage(Compose compose) {
+        RECT client{};
+        GetClientRect(hwnd(), &client);
+        GImageEx image;
+        image.create(client.right, -client.bottom, 32);
+        HDC imageDC = image.getDC();
+        {
+            draw::Graphics graphics(imageDC);
+            compose(graphics, image, static_cast<int>(client.right), static_cast<int>(client.bottom));
+            HDC windowDC = GetDC(hwnd());
+            image.blit(windowDC);
+            ReleaseDC(hwnd(), windowDC);
+        }
+        image.releaseDC();
+    }
 };
