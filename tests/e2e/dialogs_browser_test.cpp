@@ -18,24 +18,6 @@ const std::wstring browserConfig =
     L"年号 令和 2019 5 1 9999 12 31\r\n"
     L"休日 即位の日 2019 2019 日付 5 1\r\n";
 
-HWND otherWindow(DWORD processId, HWND except) {
-    struct Query {
-        DWORD processId;
-        HWND except, found;
-    } query{processId, except, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* q = reinterpret_cast<Query*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != q->processId || window == q->except || !IsWindowVisible(window)) return TRUE;
-            q->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&query));
-    return query.found;
-}
-
 void key(WORD vk) {
     keybd_event(static_cast<BYTE>(vk), 0, 0, 0);
     keybd_event(static_cast<BYTE>(vk), 0, KEYEVENTF_KEYUP, 0);

@@ -8,25 +8,6 @@
 namespace e2e {
 namespace {
 
-// The visible window of `processId` other than `except`, or null.
-HWND otherWindow(DWORD processId, HWND except) {
-    struct Query {
-        DWORD processId;
-        HWND except, found;
-    } query{processId, except, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* q = reinterpret_cast<Query*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != q->processId || window == q->except || !IsWindowVisible(window)) return TRUE;
-            q->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&query));
-    return query.found;
-}
-
 void pressEscape() {
     keybd_event(VK_ESCAPE, 0, 0, 0);
     keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);

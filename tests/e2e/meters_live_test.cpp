@@ -41,7 +41,8 @@ std::optional<double> graphHeight(const GadgetProcess& gadget, const Box& panel,
     ScreenShot shot(area);
     std::optional<int> top;
     for (int x = area.right - 12; x < area.right - 3; ++x)
-        for (int y = area.top; y < area.bottom - 2; ++y)
+        // The lowest graph row, 1.5 units up, is the one above the last; the last is the edge's.
+        for (int y = area.top; y < area.bottom - 1; ++y)
             if (shot.pixel(x, y) == colour) {
                 if (!top || y < *top) top = y;
                 break;

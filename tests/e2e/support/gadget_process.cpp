@@ -148,22 +148,38 @@ void GadgetProcess::endSession() {
     if (window_) SendMessageTimeoutW(window_, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
 }
 
-int countTopLevelWindows(DWORD processId, HWND except) {
+namespace {
+// Calls `visit` for each visible top-level window of the process but `except`
+// until it returns false.
+template <class Visit>
+void forEachWindowOf(DWORD processId, HWND except, Visit visit) {
     struct Query {
         DWORD processId;
         HWND except;
-        int count;
-    } query{processId, except, 0};
+        Visit& visit;
+    } query{processId, except, visit};
     EnumWindows(
         [](HWND window, LPARAM param) -> BOOL {
             auto* q = reinterpret_cast<Query*>(param);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == q->processId && window != q->except && IsWindowVisible(window)) ++q->count;
-            return TRUE;
+            if (owner != q->processId || window == q->except || !IsWindowVisible(window)) return TRUE;
+            return q->visit(window) ? TRUE : FALSE;
         },
         reinterpret_cast<LPARAM>(&query));
-    return query.count;
+}
+}  // namespace
+
+int countTopLevelWindows(DWORD processId, HWND except) {
+    int count = 0;
+    forEachWindowOf(processId, except, [&](HWND) { return ++count, true; });
+    return count;
+}
+
+HWND otherWindow(DWORD processId, HWND except) {
+    HWND found = nullptr;
+    forEachWindowOf(processId, except, [&](HWND window) { return found = window, false; });
+    return found;
 }
 
 MessageBoxSeen waitForMessageBox(DWORD processId, DWORD milliseconds) {

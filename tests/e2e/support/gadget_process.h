@@ -68,6 +68,8 @@ bool waitUntil(Condition condition, DWORD milliseconds = 5000) {
 
 // Top-level visible windows of a process, other than `except`.
 int countTopLevelWindows(DWORD processId, HWND except = nullptr);
+// A visible top-level window of the process other than `except`, or null.
+HWND otherWindow(DWORD processId, HWND except);
 
 // A message box of the process: its window and its text.
 struct MessageBoxSeen {
