@@ -10,7 +10,12 @@
 #include <vector>
 
 #include "app/ombrel_app.h"
+#include "calendar/analog_clock_panel.h"
 #include "calendar/config_loader.h"
+#include "calendar/month_calendar_panel.h"
+#include "dialogs/calendar_dlg.h"
+#include "gadget/gadget_layout.h"
+#include "meters/meter_panels.h"
 #include "calendar/month_calendar.h"
 #include "gadget/ombrel_dlg.h"
 #include "meters/meters.h"
@@ -59,7 +64,44 @@ int main() {
         gadget.rebuildBackBuffer(true);
         gadget.mouseInside = true;  // the boxes too
         row(p.what, 200, medianMs(200, [&] { gadget.paintWindow(nullptr); }));
+        if (p.size == 100 && p.shadow == 0) {
+            // Where the time of a paint goes, piece by piece.
+            draw::Graphics& g = *gadget.backGraphics;
+            auto panels = gadget::panelRects(theApp.scale());
+            row("  of which the rounded background", 200, medianMs(200, [&] {
+                    RoundedCornerWindow::fillRoundedBackground(g, 136, 462, theApp.ThemePalette.frame);
+                }));
+            row("  of which the clock panel", 200, medianMs(200, [&] { paintAnalogClock(g, panels[gadget::ClockPanel]); }));
+            row("  of which the month panel", 200, medianMs(200, [&] {
+                    paintMonthCalendar(gadget.monthCalendar, g, panels[gadget::CalendarPanel]);
+                }));
+            row("  of which the six meter panels", 200, medianMs(200, [&] {
+                    paintCpuPanel(g, panels[gadget::CpuPanel]);
+                    paintDiskPanel(g, panels[gadget::DiskPanel]);
+                    paintClockPanel(g, panels[gadget::CpuClockPanel]);
+                    paintMemoryPanel(g, panels[gadget::MemoryPanel]);
+                    paintRxPanel(g, panels[gadget::RxPanel]);
+                    paintTxPanel(g, panels[gadget::TxPanel]);
+                }));
+        }
         theApp.mainDialog = nullptr;
+    }
+
+    {
+        // The browser's paint without its window: background, panel and the year.
+        theApp.sizePercent = 100;
+        theApp.shadow = 0;
+        CCalendarDlg browser;
+        browser.browseYear = 2026;
+        GImageEx image;
+        image.create(433, -558, 32);
+        draw::Graphics g(image.getDC());
+        row("calendar browser paint (twelve months)", 50, medianMs(50, [&] {
+                RoundedCornerWindow::fillRoundedBackground(g, 433, 558, theApp.ThemePalette.frame);
+                draw::SolidBrush panel(theApp.ThemePalette.panel);
+                g.fillRectangleI(panel, 6, 46, 421, 506);
+                browser.drawYear(g);
+            }));
     }
 
     row("tick, all meters", 50, medianMs(50, [] { meters::sampleMeters(); }));
