@@ -10,13 +10,9 @@
 #include <vector>
 
 #include "app/ombrel_app.h"
-#include "calendar/analog_clock_panel.h"
 #include "calendar/config_loader.h"
-#include "calendar/month_calendar_panel.h"
-#include "dialogs/calendar_dlg.h"
-#include "gadget/gadget_layout.h"
-#include "meters/meter_panels.h"
 #include "calendar/month_calendar.h"
+#include "dialogs/calendar_dlg.h"
 #include "gadget/ombrel_dlg.h"
 #include "meters/meters.h"
 
@@ -67,22 +63,10 @@ int main() {
         if (p.size == 100 && p.shadow == 0) {
             // Where the time of a paint goes, piece by piece.
             draw::Graphics& g = *gadget.backGraphics;
-            auto panels = gadget::panelRects(theApp.scale());
             row("  of which the rounded background", 200, medianMs(200, [&] {
                     RoundedCornerWindow::fillRoundedBackground(g, 136, 462, theApp.ThemePalette.frame);
                 }));
-            row("  of which the clock panel", 200, medianMs(200, [&] { paintAnalogClock(g, panels[gadget::ClockPanel]); }));
-            row("  of which the month panel", 200, medianMs(200, [&] {
-                    paintMonthCalendar(gadget.monthCalendar, g, panels[gadget::CalendarPanel]);
-                }));
-            row("  of which the six meter panels", 200, medianMs(200, [&] {
-                    paintCpuPanel(g, panels[gadget::CpuPanel]);
-                    paintDiskPanel(g, panels[gadget::DiskPanel]);
-                    paintClockPanel(g, panels[gadget::CpuClockPanel]);
-                    paintMemoryPanel(g, panels[gadget::MemoryPanel]);
-                    paintRxPanel(g, panels[gadget::RxPanel]);
-                    paintTxPanel(g, panels[gadget::TxPanel]);
-                }));
+            row("  of which the eight panels", 200, medianMs(200, [&] { gadget.paintPanels(g); }));
         }
         theApp.mainDialog = nullptr;
     }

@@ -17,15 +17,6 @@ using e2e::mouse::click;
 using e2e::mouse::doubleClick;
 using e2e::mouse::moveTo;
 
-void pressKey(WORD key) {
-    INPUT press[2] = {};
-    press[0].type = press[1].type = INPUT_KEYBOARD;
-    press[0].ki.wVk = press[1].ki.wVk = key;
-    press[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, press, sizeof(INPUT));
-    Sleep(150);
-}
-
 // The centre of a popup item; the popup's top-right corner is at the click.
 POINT popupItem(POINT anchor, float s, int item) {
     const int columnWidth = static_cast<int>(80 * s), rowHeight = static_cast<int>(20 * s);
@@ -70,12 +61,14 @@ void oneRound(const e2e::GadgetProcess& gadget, int round) {
     POINT clock = at(60, 60);
     doubleClick(clock.x, clock.y);
     Sleep(400);
-    pressKey(VK_ESCAPE);
+    e2e::keyboard::press(VK_ESCAPE);
+    Sleep(100);
     POINT grid = at(60, 200);
     doubleClick(grid.x, grid.y);
     Sleep(600);
     for (int i = 0; i < 20; ++i) go({r.left - 420 + 20 * i, r.top + 80 + 20 * (i % 20)});
-    pressKey(VK_ESCAPE);
+    e2e::keyboard::press(VK_ESCAPE);
+    Sleep(100);
     Sleep(300);
 }
 

@@ -1,7 +1,5 @@
 #include "dialogs/calendar_dlg.h"
 
-#include <windowsx.h>
-
 #include <string>
 
 #include "app/now.h"
@@ -10,19 +8,6 @@
 #include "dialogs/color_ref.h"
 #include "draw/gimage_ex.h"
 #include "resource.h"
-
-namespace {
-
-POINT pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
-
-// Sets `flag` to `value`; true when it changed.
-bool update(bool& flag, bool value) {
-    if (flag == value) return false;
-    flag = value;
-    return true;
-}
-
-}  // namespace
 
 CCalendarDlg::CCalendarDlg() : RoundedCornerWindow(IDD_CALENDAR_DIALOG) {
     dialogs::BrowserLayout l = layout();
@@ -154,11 +139,7 @@ LRESULT CCalendarDlg::onMouseMove(WPARAM, LPARAM lParam) {
     POINT p = pointOf(lParam);
     dialogs::BrowserLayout l = layout();
     if (dragging) {
-        POINT screen = p;
-        ClientToScreen(hwnd(), &screen);
-        app::Point position{screen.x - dragOffset.x, screen.y - dragOffset.y};
-        theApp.clampToWorkArea(position, l.width, l.height);
-        MoveWindow(hwnd(), position.x, position.y, l.width, l.height, TRUE);
+        dragStep(p, dragOffset, l.width, l.height);
         return 0;
     }
 

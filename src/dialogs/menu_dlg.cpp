@@ -1,7 +1,5 @@
 #include "dialogs/menu_dlg.h"
 
-#include <windowsx.h>
-
 #include "app/ombrel_app.h"
 #include "dialogs/menu_layout.h"
 #include "framework/image.h"
@@ -124,7 +122,8 @@ void CMenuDlg::paintItems(draw::Graphics& g, int width, int height) const {
 LRESULT CMenuDlg::onMouseMove(WPARAM, LPARAM lParam) {
     // With the capture the point may lie anywhere on the desktop.
     dialogs::MenuLayout layout = dialogs::menuLayout(theApp.scale());
-    hoverItem = dialogs::menuItemAt(layout, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    POINT p = pointOf(lParam);
+    hoverItem = dialogs::menuItemAt(layout, p.x, p.y);
     InvalidateRect(hwnd(), nullptr, FALSE);
     return 0;
 }

@@ -31,3 +31,11 @@ void RoundedCornerWindow::makeLayered() {
     SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) | WS_EX_LAYERED);
     SetLayeredWindowAttributes(hwnd(), draw::TRANSPARENT_KEY_COLORREF, 0, LWA_COLORKEY);
 }
+
+app::Point RoundedCornerWindow::dragStep(POINT p, POINT offset, int32_t width, int32_t height) {
+    ClientToScreen(hwnd(), &p);
+    app::Point position{p.x - offset.x, p.y - offset.y};
+    theApp.clampToWorkArea(position, width, height);
+    MoveWindow(hwnd(), position.x, position.y, width, height, TRUE);
+    return position;
+}

@@ -1,6 +1,9 @@
 #pragma once
 // The base of every window of the program: a dialog whose client area is a
 // rounded rectangle on the transparent key colour.
+#include <windowsx.h>
+
+#include "app/placement.h"
 #include "draw/gdiplus_wrappers.h"
 #include "draw/gimage_ex.h"
 #include "framework/dialog.h"
@@ -16,6 +19,19 @@ public:
 protected:
     // Layered with the key colour, so that the corners are transparent.
     void makeLayered();
+
+    // One step of a drag: the window goes where the client point `p` minus the
+    // press's `offset` puts it, kept inside the work area; returns that place.
+    app::Point dragStep(POINT p, POINT offset, int32_t width, int32_t height);
+
+    // The client point of a mouse message.
+    static POINT pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+    // Sets a hover flag; true when it changed, so that the caller repaints.
+    static bool update(bool& flag, bool value) {
+        if (flag == value) return false;
+        flag = value;
+        return true;
+    }
 
     // The paint of the popups: `compose(graphics, image, width, height)` draws the
     // client area into an off-screen image, which goes to the window in one blit;

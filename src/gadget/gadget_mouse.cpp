@@ -1,7 +1,5 @@
 // The gadget has no keyboard use: the mouse drags it, closes it, steps the
 // months, shows the labels and opens the other windows.
-#include <windowsx.h>
-
 #include "app/ombrel_app.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/calendar_dlg.h"
@@ -10,16 +8,7 @@
 
 namespace {
 
-POINT pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
-
 bool in(const gadget::IntRect& r, POINT p) { return r.contains(p.x, p.y); }
-
-// Sets `flag` to `value`; true when it changed.
-bool update(bool& flag, bool value) {
-    if (flag == value) return false;
-    flag = value;
-    return true;
-}
 
 }  // namespace
 
@@ -30,12 +19,8 @@ LRESULT COmbrelDlg::onMouseMove(WPARAM, LPARAM lParam) {
     app::Scale s = theApp.scale();
 
     if (dragging) {
-        POINT screen = p;
-        ClientToScreen(hwnd(), &screen);
-        app::Point position{screen.x - dragOffset.x, screen.y - dragOffset.y};
         app::WindowSize size = app::gadgetWindowSize(s);
-        theApp.clampToWorkArea(position, size.width, size.height);
-        MoveWindow(hwnd(), position.x, position.y, size.width, size.height, TRUE);
+        app::Point position = dragStep(p, dragOffset, size.width, size.height);
         theApp.mainLeft = position.x;
         theApp.mainTop = position.y;
     }

@@ -126,16 +126,7 @@ void COmbrelDlg::paintWindow(HDC target) {
 
     fillRoundedBackground(g, size.width, size.height, palette.frame);
 
-    std::array<draw::RectF, gadget::PANEL_COUNT> panels = gadget::panelRects(s);
-    paintAnalogClock(g, panels[gadget::ClockPanel]);
-    paintMonthCalendar(monthCalendar, g, panels[gadget::CalendarPanel]);
-    paintCpuPanel(g, panels[gadget::CpuPanel]);
-    paintDiskPanel(g, panels[gadget::DiskPanel]);
-    paintClockPanel(g, panels[gadget::CpuClockPanel]);
-    paintMemoryPanel(g, panels[gadget::MemoryPanel]);
-    paintRxPanel(g, panels[gadget::RxPanel]);
-    paintTxPanel(g, panels[gadget::TxPanel]);
-
+    paintPanels(g);
     g.setClipI(0, 0, size.width, size.height);
 
     // The drawing objects of the overlays, deleted in reverse order at the end.
@@ -162,6 +153,18 @@ void COmbrelDlg::paintWindow(HDC target) {
     if (titleHover) drawEraLabel(g, framePen, labelBack, labelText, labelFont, format);
 
     if (target) backBuffer.blit(target);
+}
+
+void COmbrelDlg::paintPanels(Graphics& g) {
+    std::array<draw::RectF, gadget::PANEL_COUNT> panels = gadget::panelRects(theApp.scale());
+    paintAnalogClock(g, panels[gadget::ClockPanel]);
+    paintMonthCalendar(monthCalendar, g, panels[gadget::CalendarPanel]);
+    paintCpuPanel(g, panels[gadget::CpuPanel]);
+    paintDiskPanel(g, panels[gadget::DiskPanel]);
+    paintClockPanel(g, panels[gadget::CpuClockPanel]);
+    paintMemoryPanel(g, panels[gadget::MemoryPanel]);
+    paintRxPanel(g, panels[gadget::RxPanel]);
+    paintTxPanel(g, panels[gadget::TxPanel]);
 }
 
 void COmbrelDlg::drawHolidayLabel(Graphics& g, draw::Pen& framePen, draw::SolidBrush& labelBack,

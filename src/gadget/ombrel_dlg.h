@@ -19,6 +19,8 @@ public:
     // Composes the whole window in the back buffer (the panels, then the boxes and
     // labels) and copies it to `target`, when there is one.
     void paintWindow(HDC target);
+    // The eight panels in the order of the layout, each clipped to its rectangle.
+    void paintPanels(draw::Graphics& g);
 
     HICON icon = nullptr;
     uint32_t meterTimerId = 0;

@@ -18,12 +18,6 @@ const std::wstring browserConfig =
     L"年号 令和 2019 5 1 9999 12 31\r\n"
     L"休日 即位の日 2019 2019 日付 5 1\r\n";
 
-void key(WORD vk) {
-    keybd_event(static_cast<BYTE>(vk), 0, 0, 0);
-    keybd_event(static_cast<BYTE>(vk), 0, KEYEVENTF_KEYUP, 0);
-    Sleep(20);
-}
-
 int red(uint32_t p) { return (p >> 16) & 0xFF; }
 int green(uint32_t p) { return (p >> 8) & 0xFF; }
 int blue(uint32_t p) { return p & 0xFF; }
@@ -57,10 +51,10 @@ protected:
     // Types into the year field in place of what it holds, then Enter.
     void enterYear(const char* digits) {
         click(212, 25);
-        key(VK_END);
-        for (int i = 0; i < 8; ++i) key(VK_BACK);
-        for (const char* c = digits; *c; ++c) key(static_cast<WORD>(*c));
-        key(VK_RETURN);
+        keyboard::press(VK_END);
+        for (int i = 0; i < 8; ++i) keyboard::press(VK_BACK);
+        for (const char* c = digits; *c; ++c) keyboard::press(static_cast<WORD>(*c));
+        keyboard::press(VK_RETURN);
         Sleep(300);
     }
     // The length of the run of silver pixels on row y between x0 and x1, in client coordinates.
@@ -171,7 +165,7 @@ TEST_F(Browser, OnlyAReleaseOnTheCloseMarkClosesIt) {
 }
 
 TEST_F(Browser, EscapeClosesIt) {
-    key(VK_ESCAPE);
+    keyboard::press(VK_ESCAPE);
     EXPECT_TRUE(closed());
 }
 

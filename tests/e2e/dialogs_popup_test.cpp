@@ -8,11 +8,6 @@
 namespace e2e {
 namespace {
 
-void pressEscape() {
-    keybd_event(VK_ESCAPE, 0, 0, 0);
-    keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
-}
-
 // Pixels of `rgb` in a screen rectangle.
 int countPixels(const RECT& area, uint32_t rgb) {
     ScreenShot shot(area);
@@ -124,7 +119,7 @@ TEST_F(Popup, EscapeClosesItWithoutAChange) {
     RECT p{};
     GetWindowRect(popup, &p);
     mouse::moveTo(p.left + GREEN.x, p.top + GREEN.y);
-    pressEscape();
+    keyboard::press(VK_ESCAPE);
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(popup); }, 3000));
     EXPECT_FALSE(gadget_.setting(L"ColorSelect").has_value());
     EXPECT_EQ(screenPixel(at(3, 200).x, at(3, 200).y), 0x404040u);
@@ -142,7 +137,7 @@ TEST_F(Popup, HighlightFollowsThePointer) {
     EXPECT_TRUE(waitUntil([&] { return screenPixel(probe.x, probe.y) == 0xE0E0E0u; }, 2000));
     mouse::moveTo(p.left + GREEN.x, p.top + GREEN.y + 40);
     EXPECT_TRUE(waitUntil([&] { return screenPixel(probe.x, probe.y) == 0xFFFFFFu; }, 2000));
-    pressEscape();
+    keyboard::press(VK_ESCAPE);
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(popup); }, 3000));
 }
 
@@ -162,7 +157,7 @@ TEST_F(Popup, TheGadgetKeepsTickingWhileItIsOpen) {
         3000);
     EXPECT_TRUE(changed);
     EXPECT_TRUE(IsWindow(popup));
-    pressEscape();
+    keyboard::press(VK_ESCAPE);
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(popup); }, 3000));
 }
 
@@ -195,8 +190,7 @@ TEST(AboutBox, DoubleClickOnTheClockShowsItAndOkClosesIt) {
     mouse::doubleClick(r.left + 60, r.top + 60);
     ASSERT_TRUE(waitUntil([&] { return (about = otherWindow(gadget.processId(), gadget.window())) != nullptr; }, 3000));
     Sleep(200);
-    keybd_event(VK_RETURN, 0, 0, 0);
-    keybd_event(VK_RETURN, 0, KEYEVENTF_KEYUP, 0);
+    keyboard::press(VK_RETURN);
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(about); }, 3000));
     EXPECT_TRUE(gadget.running());
 }

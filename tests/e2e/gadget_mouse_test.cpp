@@ -167,8 +167,7 @@ TEST_F(GadgetMouse, DoubleClicksOpenTheirWindowsByRegion) {
     // On the clock: the About box.
     mouse::doubleClick(g_.at(60, 60).x, g_.at(60, 60).y);
     EXPECT_TRUE(waitUntil([&] { return countTopLevelWindows(pid, gadgetWindow) == 1; }, 3000));
-    keybd_event(VK_ESCAPE, 0, 0, 0);
-    keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
+    keyboard::press(VK_ESCAPE);
     EXPECT_TRUE(waitUntil([&] { return countTopLevelWindows(pid, gadgetWindow) == 0; }, 3000));
 
     // On the month grid: the calendar browser, 433 x 558, left of the gadget.
@@ -188,8 +187,7 @@ TEST_F(GadgetMouse, DoubleClicksOpenTheirWindowsByRegion) {
     EXPECT_EQ(b.bottom - b.top, 558);
     EXPECT_EQ(b.right, g_.r.left);
     EXPECT_EQ(b.top, g_.r.top);
-    keybd_event(VK_ESCAPE, 0, 0, 0);
-    keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
+    keyboard::press(VK_ESCAPE);
     EXPECT_TRUE(waitUntil([&] { return countTopLevelWindows(pid, gadgetWindow) == 0; }, 3000));
 
     // On the meters: the system's Task Manager.
@@ -304,7 +302,9 @@ TEST_P(GadgetLabels, HolidayAndEraLabelsSitWhereTheyBelongAndOutliveALeave) {
     const float eraWidth = (static_cast<float>(era.size()) * 12 + 5) * s;
     const float eraX = (static_cast<float>(r.right - r.left) - eraWidth) * 0.5f;
     const float eraY = static_cast<float>(static_cast<int>(135 * s) - static_cast<int>(2 * s)) + 30 * s;
-    if (percent == 100) EXPECT_EQ(eraY, 163.0f);
+    if (percent == 100) {
+        EXPECT_EQ(eraY, 163.0f);
+    }
     EXPECT_TRUE(waitUntil([&] { return silverAt(eraX + 1, eraY + 2) && silverAt(eraX + eraWidth - 2, eraY + 2); },
                           2000))
         << percent << "%";

@@ -76,12 +76,8 @@ TEST(Keyboard, EnterAndEscapeLeaveTheGadgetOpen) {
     // A click in the margin gives it the focus and does nothing else.
     mouse::click(r.left + 3, r.top + 140);
     for (WORD key : {static_cast<WORD>(VK_RETURN), static_cast<WORD>(VK_ESCAPE)}) {
-        INPUT press[2] = {};
-        press[0].type = press[1].type = INPUT_KEYBOARD;
-        press[0].ki.wVk = press[1].ki.wVk = key;
-        press[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(2, press, sizeof(INPUT));
-        Sleep(300);
+        keyboard::press(key);
+        Sleep(250);
         EXPECT_TRUE(gadget.running()) << "key " << key;
         EXPECT_TRUE(IsWindowVisible(gadget.window())) << "key " << key;
     }

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "calendar/clock_geometry.h"
+#include "common/local_time.h"
 #include "gadget/gadget_layout.h"
 
 namespace calendar {
@@ -112,20 +113,8 @@ TEST(HandRotations, DegreesClockwiseFromTwelve) {
     }
 }
 
-std::time_t localTime(int year, int month, int day, int hour, int minute, int second) {
-    std::tm t{};
-    t.tm_year = year - 1900;
-    t.tm_mon = month - 1;
-    t.tm_mday = day;
-    t.tm_hour = hour;
-    t.tm_min = minute;
-    t.tm_sec = second;
-    t.tm_isdst = -1;
-    return std::mktime(&t);
-}
-
 TEST(LocalClockTime, ReadsTheLocalHourMinuteAndSecond) {
-    ClockTime t = localClockTime(localTime(2024, 5, 15, 12, 30, 30));
+    ClockTime t = localClockTime(testing_time::localTime(2024, 5, 15, 12, 30, 30));
     EXPECT_EQ(t.hour, 12);
     EXPECT_EQ(t.minute, 30);
     EXPECT_EQ(t.second, 30);

@@ -207,7 +207,9 @@ TEST_F(YearDrawing, FarYearsStayInsideTheTables) {
         int filled = 0;
         for (const SpecialDay* entry : browser.cellHolidays) filled += entry != nullptr;
         EXPECT_EQ(filled, year == 0 ? 1 : 0) << year;
-        if (year == 0) EXPECT_EQ(browser.cellHolidays[7 * 34 + 3], &theApp.specialDays[0]);
+        if (year == 0) {
+            EXPECT_EQ(browser.cellHolidays[7 * 34 + 3], &theApp.specialDays[0]);
+        }
         // Every block got its rule line.
         EXPECT_EQ(rgb(289 + 60, 419 + 28), GRID) << year;
     }

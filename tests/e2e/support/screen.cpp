@@ -102,4 +102,17 @@ void drag(POINT from, POINT to) {
 
 }  // namespace mouse
 
+namespace keyboard {
+
+void press(WORD key) {
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+    Sleep(50);
+}
+
+}  // namespace keyboard
+
 }  // namespace e2e

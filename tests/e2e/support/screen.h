@@ -35,4 +35,9 @@ void rightClick(int x, int y);
 void drag(POINT from, POINT to);
 }  // namespace mouse
 
+namespace keyboard {
+// Presses and releases `key` as a user would.
+void press(WORD key);
+}  // namespace keyboard
+
 }  // namespace e2e
