@@ -1,11 +1,12 @@
-// Whatever the registry or config.txt holds, the gadget starts, keeps running,
-// says what the fixed messages say, and ends cleanly.
+// Whatever the registry, config.txt or the browser's year field holds, the gadget
+// starts, keeps running, says what the fixed messages say, and ends cleanly.
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "support/config_text.h"
 #include "support/gadget_process.h"
+#include "support/screen.h"
 
 namespace e2e {
 namespace {
@@ -15,6 +16,7 @@ struct BadInput {
     std::vector<std::pair<const wchar_t*, DWORD>> settings;
     std::string config;      // empty: the shipped config.txt
     std::wstring message;    // the message box that must show first, if any
+    std::wstring browserYear;  // a year put into the calendar browser's field, if any
 };
 
 void PrintTo(const BadInput& c, std::ostream* out) { *out << c.what; }
@@ -49,16 +51,19 @@ const std::wstring firstFieldOnLine(int line) {
 std::vector<BadInput> cases() {
     const DWORD minInt = 0x80000000u, maxInt = 0x7fffffffu;
     return {
-        {"Size0", {{L"Size", 0}}, "", L""},
-        {"SizeMinus1", {{L"Size", static_cast<DWORD>(-1)}}, "", L""},
-        {"Size100000", {{L"Size", 100000}}, "", L""},
-        {"ColorSelectMinus1", {{L"ColorSelect", static_cast<DWORD>(-1)}}, "", L""},
-        {"ColorSelect7", {{L"ColorSelect", 7}, {L"Shadow", 1}}, "", L""},
-        {"PositionMin", {{L"MainLeft", minInt}, {L"MainTop", minInt}}, "", L""},
-        {"PositionMax", {{L"MainLeft", maxInt - 1}, {L"MainTop", maxInt - 1}}, "", L""},
-        {"RandomConfig", {}, randomBytes(), firstFieldOnLine(1)},
-        {"HundredThousandLines", {}, manyLines(), L""},
-        {"MegabyteLine", {}, megabyteLine(), firstFieldOnLine(2)},
+        {"Size0", {{L"Size", 0}}, "", L"", L""},
+        {"SizeMinus1", {{L"Size", static_cast<DWORD>(-1)}}, "", L"", L""},
+        {"Size100000", {{L"Size", 100000}}, "", L"", L""},
+        {"ColorSelectMinus1", {{L"ColorSelect", static_cast<DWORD>(-1)}}, "", L"", L""},
+        {"ColorSelect7", {{L"ColorSelect", 7}, {L"Shadow", 1}}, "", L"", L""},
+        {"PositionMin", {{L"MainLeft", minInt}, {L"MainTop", minInt}}, "", L"", L""},
+        {"PositionMax", {{L"MainLeft", maxInt - 1}, {L"MainTop", maxInt - 1}}, "", L"", L""},
+        {"RandomConfig", {}, randomBytes(), firstFieldOnLine(1), L""},
+        {"HundredThousandLines", {}, manyLines(), L"", L""},
+        {"MegabyteLine", {}, megabyteLine(), firstFieldOnLine(2), L""},
+        // Typing stops at four digits; these come from stepping, or from a program.
+        {"BrowserYearMinus100000", {}, "", L"", L"-100000"},
+        {"BrowserYear100000", {}, "", L"", L"100000"},
     };
 }
 
@@ -77,6 +82,41 @@ TEST_P(BadInputCase, StartsKeepsRunningAndEndsCleanly) {
         answerMessageBox(box);
     }
     ASSERT_TRUE(gadget.waitForGadget()) << c.what;
+    if (!c.browserYear.empty()) {
+        RECT g = gadget.windowRect();
+        mouse::doubleClick(g.left + 60, g.top + 200);
+        HWND browser = nullptr;
+        ASSERT_TRUE(waitUntil([&] { return (browser = otherWindow(gadget.processId(), gadget.window())) != nullptr; },
+                              3000));
+        HWND field = FindWindowExW(browser, nullptr, L"Edit", nullptr);
+        ASSERT_NE(field, nullptr);
+        RECT f{};
+        GetWindowRect(field, &f);
+        mouse::click((f.left + f.right) / 2, (f.top + f.bottom) / 2);
+        RECT b{};
+        GetWindowRect(browser, &b);
+        RECT months{b.left + 10, b.top + 50, b.right - 10, b.bottom - 10};
+        ScreenShot before(months);
+        SendMessageTimeoutW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(c.browserYear.c_str()), SMTO_ABORTIFHUNG,
+                            2000, nullptr);
+        keyboard::press(VK_END);
+        keyboard::press(VK_RETURN);
+        // The twelve months of that year are drawn, and hovered.
+        EXPECT_TRUE(waitUntil(
+            [&] {
+                ScreenShot after(months);
+                for (LONG y = months.top; y < months.bottom; y += 3)
+                    for (LONG x = months.left; x < months.right; x += 3)
+                        if (after.pixel(x, y) != before.pixel(x, y)) return true;
+                return false;
+            },
+            3000))
+            << c.what;
+        for (int i = 0; i < 10; ++i) mouse::moveTo(b.left + 40 * i, b.top + 80 + 45 * i);
+        EXPECT_TRUE(IsWindow(browser)) << c.what;
+        keyboard::press(VK_ESCAPE);
+        EXPECT_TRUE(waitUntil([&] { return !IsWindow(browser); }, 3000)) << c.what;
+    }
     // Two ticks of the meters and their repaints.
     Sleep(2200);
     EXPECT_TRUE(gadget.running()) << c.what;
