@@ -32,6 +32,12 @@ uint32_t ScreenShot::pixel(int x, int y) const {
     return pixels_[static_cast<size_t>(y - area_.top) * static_cast<size_t>(w) + static_cast<size_t>(x - area_.left)];
 }
 
+int ScreenShot::differences(const ScreenShot& other) const {
+    int n = 0;
+    for (size_t i = 0; i < pixels_.size(); ++i) n += pixels_[i] != other.pixels_[i];
+    return n;
+}
+
 uint32_t screenPixel(int x, int y) { return ScreenShot(RECT{x, y, x + 1, y + 1}).pixel(x, y); }
 
 RECT workArea() {

@@ -12,6 +12,8 @@ class ScreenShot {
 public:
     explicit ScreenShot(RECT area);
     uint32_t pixel(int x, int y) const;
+    // How many pixels differ from `other`, a shot of the same area.
+    int differences(const ScreenShot& other) const;
     const RECT& area() const { return area_; }
 
 private:
