@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/appearance.h"
 #include "app/placement.h"
 #include "app/scale.h"
 #include "app/theme_palette.h"
@@ -25,6 +26,7 @@ public:
     // nearest to) `position`.
     void clampToWorkArea(app::Point& position, int32_t width, int32_t height) const;
     app::Scale scale() const { return {dpiScaleX, dpiScaleY, sizePercent}; }
+    app::Appearance appearance() const { return {ThemePalette, colorSelect, scale(), shadow}; }
     // Writes one value of the section "Settings".
     void writeSetting(const wchar_t* name, int value) const;
 

@@ -28,6 +28,7 @@ struct Scale {
     int32_t isy(float c) const { return truncToInt(sy(c)); }
     // Font sizes follow the size setting only: the point unit already follows the DPI.
     float points(float base) const { return static_cast<float>(sizePercent) * base / 100.0f; }
+    bool operator==(const Scale&) const = default;
 };
 
 // The gadget window: trunc(136 sx) x trunc(462 sy).

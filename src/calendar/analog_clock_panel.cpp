@@ -7,7 +7,6 @@
 #include "app/ombrel_app.h"
 #include "calendar/clock_geometry.h"
 #include "calendar/panel_background.h"
-#include "gadget/ombrel_dlg.h"
 
 namespace {
 
@@ -35,13 +34,7 @@ std::array<draw::PointF, OUTLINE_POINTS> placeOutline(const Outline& outline, co
     return points;
 }
 
-}  // namespace
-
-void paintAnalogClock(draw::Graphics& g, const draw::RectF& rect) {
-    paintAnalogClock(g, rect, theApp.mainDialog->backBuffer);
-}
-
-void paintAnalogClock(draw::Graphics& g, const draw::RectF& rect, GImageEx& shadowTarget) {
+void drawFace(draw::Graphics& g, const draw::RectF& rect, GImageEx& shadowTarget) {
     const app::ThemePalette& palette = theApp.ThemePalette;
     const app::Scale s = theApp.scale();
 
@@ -49,7 +42,6 @@ void paintAnalogClock(draw::Graphics& g, const draw::RectF& rect, GImageEx& shad
     draw::Pen borderPen(palette.border, 2.0f);
     draw::Pen fineTickPen(palette.text, 1.0f);
     draw::Pen hourTickPen(palette.text, 2.0f);
-    draw::Pen handOutlinePen(palette.panel, 2.0f);
     draw::Pen facePen(palette.frame, s.sx(2));
     draw::SolidBrush textBrush(palette.text);
     draw::SolidBrush panelBrush(palette.panel);
@@ -82,6 +74,21 @@ void paintAnalogClock(draw::Graphics& g, const draw::RectF& rect, GImageEx& shad
         ClockPoint centre = face.numeralCenter(n);
         g.drawString(std::to_wstring(n), numeralFont, centre.x, centre.y, 0, 0, centred, textBrush);
     }
+}
+
+void drawHands(draw::Graphics& g, const draw::RectF& rect) {
+    const app::ThemePalette& palette = theApp.ThemePalette;
+    const app::Scale s = theApp.scale();
+
+    draw::Pen fineTickPen(palette.text, 1.0f);
+    draw::Pen handOutlinePen(palette.panel, 2.0f);
+    draw::SolidBrush textBrush(palette.text);
+    draw::SolidBrush panelBrush(palette.panel);
+
+    // The face left the clip on the panel; over a kept face it is set again.
+    g.setClip(rect.x, rect.y, rect.width, rect.height);
+    const ClockFace face(rect, s);
+    const float A = face.centerX(), B = face.centerY();
 
     calendar::ClockTime time = calendar::localClockTime(app::now());
     calendar::HandRotations turn = calendar::handRotations(time.hour, time.minute, time.second);
@@ -114,4 +121,11 @@ void paintAnalogClock(draw::Graphics& g, const draw::RectF& rect, GImageEx& shad
     // A one-pixel ring of the hub stays around the centre.
     g.fillEllipse(textBrush, A - s.sx(HUB_RADIUS) + 1, B - s.sy(HUB_RADIUS) + 1, s.sx(2 * HUB_RADIUS) - 2,
                   s.sy(2 * HUB_RADIUS) - 2);
+}
+
+}  // namespace
+
+void paintAnalogClock(draw::Graphics& g, const draw::RectF& rect, GImageEx& shadowTarget, draw::Layers layers) {
+    if (draw::has(layers, draw::Layers::Base)) drawFace(g, rect, shadowTarget);
+    if (draw::has(layers, draw::Layers::Moving)) drawHands(g, rect);
 }

@@ -4,10 +4,8 @@
 #include <iterator>
 #include <string>
 
-#include "app/now.h"
 #include "app/ombrel_app.h"
 #include "calendar/panel_background.h"
-#include "gadget/ombrel_dlg.h"
 
 namespace {
 
@@ -19,12 +17,8 @@ constexpr float SHADOW_LEFT = 10, SHADOW_TOP = 215, SHADOW_RIGHT = 126, SHADOW_B
 
 }  // namespace
 
-void paintMonthCalendar(calendar::MonthCalendarPanel& calendar, draw::Graphics& g, const draw::RectF& rect) {
-    paintMonthCalendar(calendar, g, rect, theApp.mainDialog->backBuffer);
-}
-
 void paintMonthCalendar(calendar::MonthCalendarPanel& calendar, draw::Graphics& g, const draw::RectF& rect,
-                        GImageEx& shadowTarget) {
+                        GImageEx& shadowTarget, const calendar::Today& today) {
     using calendar::DayInk;
     const app::ThemePalette& palette = theApp.ThemePalette;
     const app::Scale s = theApp.scale();
@@ -49,7 +43,6 @@ void paintMonthCalendar(calendar::MonthCalendarPanel& calendar, draw::Graphics& 
                          {s.isx(SHADOW_LEFT), s.isy(SHADOW_TOP), s.isx(SHADOW_RIGHT), s.isy(SHADOW_BOTTOM)},
                          s.isy(SHADOW_SPREAD));
 
-    const calendar::Today today = calendar::localToday(app::now());
     calendar::chooseShownMonth(calendar, today);
 
     wchar_t title[40];

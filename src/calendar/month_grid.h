@@ -24,6 +24,7 @@ struct MonthCalendarPanel : MonthCalendar {
 
 struct Today {
     int32_t year, month, day;
+    bool operator==(const Today&) const = default;
 };
 // Today in local time; a failed conversion gives 0 for every field.
 Today localToday(std::time_t now);

@@ -85,16 +85,34 @@ LRESULT CCalendarDlg::onPaint(WPARAM, LPARAM) {
         SendMessageW(yearEdit.hwnd(), EM_SETSEL, static_cast<WPARAM>(-1), 0);
         SendMessageW(yearEdit.hwnd(), EM_SCROLLCARET, 0, 0);
     }
-    cellHolidays.fill(nullptr);
-
     paintThroughImage([&](draw::Graphics& graphics, GImageEx& image, int width, int height) {
+        paintBrowser(graphics, image, width, height);
+    });
+    defaultPaint();
+    return 0;
+}
+
+void CCalendarDlg::paintBrowser(draw::Graphics& g, GImageEx& image, int width, int height) {
+    const calendar::Today today = calendar::localToday(app::now());
+    const BaseKey key{theApp.appearance(), browseYear, today};
+    if (base.stale(key, width, height)) {
+        paintLayers(base.graphics(), base.image(), width, height, draw::Layers::Base, today);
+        base.keep(key);
+    }
+    base.copyTo(image.dc());
+    paintLayers(g, image, width, height, draw::Layers::Moving, today);
+}
+
+void CCalendarDlg::paintLayers(draw::Graphics& g, GImageEx& image, int width, int height, draw::Layers layers,
+                               const calendar::Today& today) {
+    if (draw::has(layers, draw::Layers::Base)) {
         app::Scale s = theApp.scale();
         const app::ThemePalette& palette = theApp.ThemePalette;
         dialogs::BrowserLayout l = layout();
-        fillRoundedBackground(graphics, width, height, palette.frame);
+        fillRoundedBackground(g, width, height, palette.frame);
         {
             draw::SolidBrush panel(palette.panel);
-            graphics.fillRectangleI(panel, l.panel.left, l.panel.top, l.panel.width(), l.panel.height());
+            g.fillRectangleI(panel, l.panel.left, l.panel.top, l.panel.width(), l.panel.height());
         }
         if (theApp.shadow != 0) {
             GdiFlush();  // the gradient writes the pixels directly
@@ -102,10 +120,12 @@ LRESULT CCalendarDlg::onPaint(WPARAM, LPARAM) {
             image.fillCornerGradient({l.panel.left, l.panel.bottom - s.isy(50), l.panel.right, l.panel.bottom},
                                      palette.panel, farColor, 0, s.isy(80));
         }
-        drawYear(graphics);
-    });
-    defaultPaint();
-    return 0;
+        cellHolidays.fill(nullptr);
+        drawYear(g, today);
+    } else {
+        g.setSmoothingMode(Gdiplus::SmoothingModeAntiAlias);  // as the background leaves it
+    }
+    if (draw::has(layers, draw::Layers::Moving)) drawYearOverlays(g);
 }
 
 LRESULT CCalendarDlg::onLButtonDown(WPARAM, LPARAM lParam) {

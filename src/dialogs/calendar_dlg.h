@@ -7,9 +7,13 @@
 #include <array>
 #include <cstdint>
 
+#include "app/appearance.h"
 #include "calendar/calendar_records.h"
+#include "calendar/month_grid.h"
 #include "dialogs/browser_layout.h"
 #include "dialogs/custom_controls.h"
+#include "draw/base_image.h"
+#include "draw/paint_layers.h"
 #include "draw/rounded_corner_window.h"
 
 class CCalendarDlg : public RoundedCornerWindow {
@@ -40,8 +44,26 @@ public:
     bool firstPaint = true;
     GEditEx yearEdit;
 
-    // Draws the twelve months, the labels and the marks, and fills cellHolidays.
-    void drawYear(draw::Graphics& graphics);
+    // Composes the browser into `image` (of width x height) through `graphics`:
+    // a copy of the kept base (drawn again when its key changed), then the
+    // moving layer.
+    void paintBrowser(draw::Graphics& graphics, GImageEx& image, int width, int height);
+    // The `layers` of the browser's picture; the base fills cellHolidays.
+    void paintLayers(draw::Graphics& graphics, GImageEx& image, int width, int height, draw::Layers layers,
+                     const calendar::Today& today);
+    // The twelve months with their holidays and today, filling cellHolidays.
+    void drawYear(draw::Graphics& graphics, const calendar::Today& today);
+    // The hover labels, the highlights of the marks and the marks.
+    void drawYearOverlays(draw::Graphics& graphics);
+
+    // What the base is drawn from; the base is drawn again when this changes.
+    struct BaseKey {
+        app::Appearance appearance;
+        int32_t browseYear;
+        calendar::Today today;
+        bool operator==(const BaseKey&) const = default;
+    };
+    draw::BaseImage<BaseKey> base;
 
     bool preTranslateMessage(MSG& msg) override;
 

@@ -1,9 +1,8 @@
 // The calendar browser's content: twelve month blocks with their holidays and
-// today, the hover labels and the three marks.
+// today (the base layer), then the hover labels and the three marks.
 #include <cstdio>
 #include <string>
 
-#include "app/now.h"
 #include "app/ombrel_app.h"
 #include "calendar/month_calendar.h"
 #include "calendar/month_grid.h"
@@ -24,23 +23,19 @@ std::wstring format(const wchar_t* pattern, int a, int b = 0) {
 
 }  // namespace
 
-void CCalendarDlg::drawYear(draw::Graphics& g) {
+void CCalendarDlg::drawYear(draw::Graphics& g, const calendar::Today& today) {
     app::Scale s = theApp.scale();
     const app::ThemePalette& palette = theApp.ThemePalette;
     dialogs::BrowserLayout l = layout();
     const float cw = static_cast<float>(cellWidth), ch = static_cast<float>(cellHeight);
     const float bandTop = s.sy(44);
 
-    calendar::Today today = calendar::localToday(app::now());
-
     draw::Font titleFont = draw::createFont(L"Meiryo", s.points(9), 1);
     draw::Font dayFont = draw::createFont(L"Meiryo", s.points(8), 0);
-    draw::Font labelFont = draw::createFont(L"Meiryo", s.points(8), 0);
     draw::Font weekdayFont = draw::createFont(L"Meiryo", s.points(7), 0);
     draw::SolidBrush text(palette.text), red(palette.red), blue(palette.blue), yellow(palette.yellow);
-    draw::SolidBrush gray(palette.gray), silver(palette.silver), white(WHITE), black(BLACK);
+    draw::SolidBrush gray(palette.gray), white(WHITE);
     draw::Pen gridPen(palette.grid, 1.0f);
-    draw::Pen markPen(palette.frameText, 1.0f);
     draw::StringFormat centred(Gdiplus::StringAlignmentCenter, Gdiplus::StringAlignmentNear);
 
     calendar::MonthCalendar month;
@@ -105,6 +100,18 @@ void CCalendarDlg::drawYear(draw::Graphics& g) {
             X += static_cast<float>(blockWidth);
         }
     }
+}
+
+void CCalendarDlg::drawYearOverlays(draw::Graphics& g) {
+    app::Scale s = theApp.scale();
+    const app::ThemePalette& palette = theApp.ThemePalette;
+    const float cw = static_cast<float>(cellWidth), ch = static_cast<float>(cellHeight);
+
+    draw::Font labelFont = draw::createFont(L"Meiryo", s.points(8), 0);
+    draw::SolidBrush silver(palette.silver), black(BLACK);
+    draw::Pen gridPen(palette.grid, 1.0f);
+    draw::Pen markPen(palette.frameText, 1.0f);
+    draw::StringFormat centred(Gdiplus::StringAlignmentCenter, Gdiplus::StringAlignmentNear);
 
     if (hoveredHoliday) {
         float bx = cw * static_cast<float>(hoverColumn) + 2;

@@ -21,6 +21,8 @@ public:
 
     HDC getDC();
     void releaseDC();
+    // The device context that getDC handed out, if any.
+    HDC dc() const { return dc_; }
 
     int width() const { return width_; }
     int height() const { return height_; }

@@ -1,5 +1,6 @@
 #include "gadget/ombrel_dlg.h"
 
+#include "app/now.h"
 #include "app/ombrel_app.h"
 #include "calendar/analog_clock_panel.h"
 #include "meters/meter_panels.h"
@@ -65,6 +66,7 @@ void COmbrelDlg::rebuildBackBuffer(bool initial) {
     }
     app::Scale s = theApp.scale();
     app::WindowSize size = app::gadgetWindowSize(s);
+    ++backBufferGeneration;
     MoveWindow(hwnd(), theApp.mainLeft, theApp.mainTop, size.width, size.height, TRUE);
     backBuffer.create(size.width, -size.height, 32);
     HDC dc = backBuffer.getDC();
@@ -118,53 +120,83 @@ LRESULT COmbrelDlg::onPaint(WPARAM, LPARAM) {
     return 0;
 }
 
+COmbrelDlg::BaseKey COmbrelDlg::baseKey(const calendar::Today& today) const {
+    return {theApp.appearance(), backBufferGeneration, monthCalendar.shownYear, monthCalendar.shownMonth,
+            monthCalendar.followToday, today, prevHover, nextHover};
+}
+
 void COmbrelDlg::paintWindow(HDC target) {
-    Graphics& g = *backGraphics;
-    app::Scale s = theApp.scale();
-    app::WindowSize size = app::gadgetWindowSize(s);
-    const app::ThemePalette& palette = theApp.ThemePalette;
+    const calendar::Today today = calendar::localToday(app::now());
+    const app::WindowSize size = app::gadgetWindowSize(theApp.scale());
+    if (base.stale(baseKey(today), size.width, size.height)) {
+        paintLayers(base.graphics(), base.image(), draw::Layers::Base, today);
+        // The month panel may have moved to today's month: that is what the base shows.
+        base.keep(baseKey(today));
+    }
+    base.copyTo(backBuffer.dc());
+    paintLayers(*backGraphics, backBuffer, draw::Layers::Moving, today);
+    if (target) backBuffer.blit(target);
+}
 
-    fillRoundedBackground(g, size.width, size.height, palette.frame);
+void COmbrelDlg::paintWindowFull(HDC target) {
+    paintLayers(*backGraphics, backBuffer, draw::Layers::All, calendar::localToday(app::now()));
+    if (target) backBuffer.blit(target);
+}
 
-    paintPanels(g);
+void COmbrelDlg::paintLayers(Graphics& g, GImageEx& image, draw::Layers layers, const calendar::Today& today) {
+    const app::WindowSize size = app::gadgetWindowSize(theApp.scale());
+    if (draw::has(layers, draw::Layers::Base))
+        fillRoundedBackground(g, size.width, size.height, theApp.ThemePalette.frame);
+    else
+        g.setSmoothingMode(Gdiplus::SmoothingModeAntiAlias);  // as the background leaves it
+    paintPanels(g, image, layers, today);
     g.setClipI(0, 0, size.width, size.height);
+    paintOverlays(g, layers);
+}
 
-    // The drawing objects of the overlays, deleted in reverse order at the end.
+void COmbrelDlg::paintPanels(Graphics& g, GImageEx& image, draw::Layers layers, const calendar::Today& today) {
+    std::array<draw::RectF, gadget::PANEL_COUNT> panels = gadget::panelRects(theApp.scale());
+    paintAnalogClock(g, panels[gadget::ClockPanel], image, layers);
+    if (draw::has(layers, draw::Layers::Base))
+        paintMonthCalendar(monthCalendar, g, panels[gadget::CalendarPanel], image, today);
+    paintCpuPanel(g, panels[gadget::CpuPanel], layers);
+    paintDiskPanel(g, panels[gadget::DiskPanel], layers);
+    paintClockPanel(g, panels[gadget::CpuClockPanel], layers);
+    paintMemoryPanel(g, panels[gadget::MemoryPanel], layers);
+    paintRxPanel(g, panels[gadget::RxPanel], layers);
+    paintTxPanel(g, panels[gadget::TxPanel], layers);
+}
+
+void COmbrelDlg::paintOverlays(Graphics& g, draw::Layers layers) {
+    const bool base = draw::has(layers, draw::Layers::Base), moving = draw::has(layers, draw::Layers::Moving);
+    app::Scale s = theApp.scale();
+
     draw::SolidBrush boxFill(0xFF000000);
-    draw::SolidBrush labelBack(palette.silver);
-    draw::SolidBrush labelText(0xFF000000);
     draw::Pen line(0xFFFFFFFF, s.sy(2));
-    draw::Pen framePen(0xFF404040, 1.0f);
-    draw::Font labelFont = draw::createFont(L"Meiryo", s.points(8), 0);
-    draw::StringFormat format;
-
-    if (mouseInside) {
+    if (moving && mouseInside) {
         drawBox(g, boxFill, line, closeRect, closeHover ? closeBox.fillHover : closeBox.fill,
                 closeHover ? closeBox.lineHover : closeBox.line, closeBox.ends);
         drawBox(g, boxFill, line, moveRect, moveHover ? moveBox.fillHover : moveBox.fill,
                 moveHover ? moveBox.lineHover : moveBox.line, moveBox.ends);
     }
-    drawBox(g, boxFill, line, prevMonthRect, prevHover ? prevBox.fillHover : prevBox.fill,
-            prevHover ? prevBox.lineHover : prevBox.line, prevBox.ends);
-    drawBox(g, boxFill, line, nextMonthRect, nextHover ? nextBox.fillHover : nextBox.fill,
-            nextHover ? nextBox.lineHover : nextBox.line, nextBox.ends);
+    // The month arrows change only with their hover flags, which the base's key
+    // holds; nothing of the moving layer reaches them.
+    if (base) {
+        drawBox(g, boxFill, line, prevMonthRect, prevHover ? prevBox.fillHover : prevBox.fill,
+                prevHover ? prevBox.lineHover : prevBox.line, prevBox.ends);
+        drawBox(g, boxFill, line, nextMonthRect, nextHover ? nextBox.fillHover : nextBox.fill,
+                nextHover ? nextBox.lineHover : nextBox.line, nextBox.ends);
+    }
+    if (!moving || (!hoveredHoliday && !titleHover)) return;
 
+    const app::ThemePalette& palette = theApp.ThemePalette;
+    draw::SolidBrush labelBack(palette.silver);
+    draw::SolidBrush labelText(0xFF000000);
+    draw::Pen framePen(0xFF404040, 1.0f);
+    draw::Font labelFont = draw::createFont(L"Meiryo", s.points(8), 0);
+    draw::StringFormat format;
     if (hoveredHoliday) drawHolidayLabel(g, framePen, labelBack, labelText, labelFont, format);
     if (titleHover) drawEraLabel(g, framePen, labelBack, labelText, labelFont, format);
-
-    if (target) backBuffer.blit(target);
-}
-
-void COmbrelDlg::paintPanels(Graphics& g) {
-    std::array<draw::RectF, gadget::PANEL_COUNT> panels = gadget::panelRects(theApp.scale());
-    paintAnalogClock(g, panels[gadget::ClockPanel]);
-    paintMonthCalendar(monthCalendar, g, panels[gadget::CalendarPanel]);
-    paintCpuPanel(g, panels[gadget::CpuPanel]);
-    paintDiskPanel(g, panels[gadget::DiskPanel]);
-    paintClockPanel(g, panels[gadget::CpuClockPanel]);
-    paintMemoryPanel(g, panels[gadget::MemoryPanel]);
-    paintRxPanel(g, panels[gadget::RxPanel]);
-    paintTxPanel(g, panels[gadget::TxPanel]);
 }
 
 void COmbrelDlg::drawHolidayLabel(Graphics& g, draw::Pen& framePen, draw::SolidBrush& labelBack,

@@ -3,8 +3,11 @@
 // calendar and the six meters, composed in one back buffer.
 #include <memory>
 
+#include "app/appearance.h"
 #include "calendar/month_calendar_panel.h"
+#include "draw/base_image.h"
 #include "draw/gimage_ex.h"
+#include "draw/paint_layers.h"
 #include "draw/rounded_corner_window.h"
 #include "gadget/gadget_layout.h"
 
@@ -16,11 +19,24 @@ public:
     // Moves and sizes the window to the stored place at the current scale and
     // builds a back buffer of that size; not initial: the old one goes first.
     void rebuildBackBuffer(bool initial);
-    // Composes the whole window in the back buffer (the panels, then the boxes and
-    // labels) and copies it to `target`, when there is one.
+    // Composes the window in the back buffer and copies it to `target`, when there
+    // is one: a copy of the kept base (drawn again when its key changed), then the
+    // moving layer.
     void paintWindow(HDC target);
-    // The eight panels in the order of the layout, each clipped to its rectangle.
-    void paintPanels(draw::Graphics& g);
+    // The same picture drawn whole, every layer, without the kept base.
+    void paintWindowFull(HDC target);
+
+    // What the base is drawn from; the base is drawn again when this changes.
+    struct BaseKey {
+        app::Appearance appearance;
+        uint32_t backBufferGeneration;
+        int32_t shownYear, shownMonth;
+        bool followToday;  // a click on the title brings back today's month
+        calendar::Today today;
+        bool prevHover, nextHover;  // the month arrows
+        bool operator==(const BaseKey&) const = default;
+    };
+    BaseKey baseKey(const calendar::Today& today) const;
 
     HICON icon = nullptr;
     uint32_t meterTimerId = 0;
@@ -33,6 +49,9 @@ public:
     bool dragging = false, mouseInside = false, closeHover = false, moveHover = false, prevHover = false,
          nextHover = false, titleHover = false;
     GImageEx backBuffer;
+    // Counts the rebuilds of the back buffer, for the base's key.
+    uint32_t backBufferGeneration = 0;
+    draw::BaseImage<BaseKey> base;
 
 protected:
     BOOL onInitDialog() override;
@@ -57,6 +76,14 @@ private:
     LRESULT onRButtonDown(WPARAM, LPARAM);
     void invalidate();
 
+    // The `layers` of the whole window into `image`: the rounded background, the
+    // eight panels in the order of the layout, then the boxes and labels. All of
+    // them is the full paint, in its own order; what the base takes from later
+    // in that order never overlaps what the moving layer draws earlier.
+    void paintLayers(draw::Graphics& g, GImageEx& image, draw::Layers layers, const calendar::Today& today);
+    void paintPanels(draw::Graphics& g, GImageEx& image, draw::Layers layers, const calendar::Today& today);
+    // The boxes, then the labels: the month arrows in the base, the rest moving.
+    void paintOverlays(draw::Graphics& g, draw::Layers layers);
     void drawBox(draw::Graphics& g, draw::SolidBrush& fill, draw::Pen& line, const gadget::IntRect& box,
                  uint32_t fillColor, uint32_t lineColor, const float (&ends)[2][4]);
     void drawHolidayLabel(draw::Graphics& g, draw::Pen& framePen, draw::SolidBrush& labelBack,

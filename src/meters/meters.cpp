@@ -65,7 +65,9 @@ CpuMeter::CpuMeter() : choice_(CpuSource::SystemTimes) {
 }
 
 void CpuMeter::update() {
-    std::optional<double> counted = counter_.nextValue();
+    // A counter given up for good is not collected any more.
+    std::optional<double> counted =
+        choice_.source() == CpuSource::SystemTimes ? std::nullopt : counter_.nextValue();
     SystemTimes now = readSystemTimes();
     double fromTimes = busyPercent(previousTimes_, now);
     previousTimes_ = now;

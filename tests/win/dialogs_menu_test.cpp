@@ -5,33 +5,14 @@
 #include <optional>
 
 #include "dialogs/menu_dlg.h"
+#include "support/probe_menu.h"
 #include "support/test_image.h"
 
 namespace {
 
 using wintest::AppSettings;
+using wintest::ProbeMenu;
 using wintest::TestImage;
-
-// Runs the popup's real initialisation, then optionally a press with an item
-// highlighted, and ends it before it ever waits for input.
-class ProbeMenu : public CMenuDlg {
-public:
-    RECT windowRect{};
-    int32_t pressItem = -2;  // -2: no press
-
-protected:
-    BOOL onInitDialog() override {
-        CMenuDlg::onInitDialog();
-        GetWindowRect(hwnd(), &windowRect);
-        if (pressItem != -2) {
-            hoverItem = pressItem;
-            SendMessageW(hwnd(), WM_LBUTTONDOWN, 0, MAKELPARAM(1, 1));
-        } else {
-            endDialog(0);
-        }
-        return TRUE;
-    }
-};
 
 TEST(MenuDialog, OpensLeftOfAndBelowTheClickAtItsScaledSize) {
     struct Case {
@@ -158,12 +139,7 @@ protected:
             return std::nullopt;
         return value;
     }
-    static void press(int32_t item) {
-        ProbeMenu menu;
-        menu.anchor = {700, 300};
-        menu.pressItem = item;
-        menu.doModal();
-    }
+    static void press(int32_t item) { wintest::pressMenuItem(item); }
 };
 
 TEST_F(MenuPress, ThemeIsAppliedAndStored) {

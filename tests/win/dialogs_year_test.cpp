@@ -82,7 +82,8 @@ protected:
         image_ = std::make_unique<TestImage>(W, H);
         draw::SolidBrush panel(theApp.ThemePalette.panel);
         image_->graphics->fillRectangleI(panel, 0, 0, W, H);
-        browser.drawYear(*image_->graphics);
+        browser.drawYear(*image_->graphics, calendar::localToday(app::now()));
+        browser.drawYearOverlays(*image_->graphics);
     }
     uint32_t rgb(int x, int y) const { return image_->rgb(x, y); }
     // Pixels in [x0, x1) x [y0, y1) for which `test` holds.

@@ -62,7 +62,7 @@ struct MonthCanvas {
 
     void paint() {
         image.graphics->setSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-        paintMonthCalendar(panel, *image.graphics, rect, image.image);
+        paintMonthCalendar(panel, *image.graphics, rect, image.image, calendar::localToday(app::now()));
     }
     void show(int32_t year, int32_t month) {
         panel.followToday = false;
@@ -325,7 +325,8 @@ TEST(MonthPanel, DaysMoveWithTheScale) {
         panel.followToday = false;
         panel.shownYear = 2024;
         panel.shownMonth = 6;
-        paintMonthCalendar(panel, *image.graphics, gadget::panelRects(s)[gadget::CalendarPanel], image.image);
+        paintMonthCalendar(panel, *image.graphics, gadget::panelRects(s)[gadget::CalendarPanel], image.image,
+                           calendar::localToday(app::now()));
         const auto& palette = theApp.ThemePalette;
         // Day 30 of June 2024: column 0 of row 5, in red (a Sunday).
         int cx = int(16.5f * k), top = int(237 * k);
