@@ -3,6 +3,7 @@
 #include <array>
 
 #include "calendar/config_text.h"
+#include "calendar/weekday_letters.h"
 
 namespace calendar {
 
@@ -10,8 +11,6 @@ namespace {
 
 constexpr wchar_t FIELD_COUNT_MESSAGE[] = L"フィールド数が合っていません。：%d 行目";
 constexpr wchar_t FIRST_FIELD_MESSAGE[] = L"第１フィールドが合っていません。：%d 行目";
-
-constexpr std::array<std::wstring_view, 7> WEEKDAY_LETTERS = {L"日", L"月", L"火", L"水", L"木", L"金", L"土"};
 
 // Kept by a "曜日" line whose weekday field is none of the letters: it marks no day.
 constexpr int8_t NO_WEEKDAY = -1;

@@ -1,5 +1,7 @@
 #include "calendar/month_grid.h"
 
+#include <limits>
+
 #include "gadget/gadget_layout.h"
 
 namespace calendar {
@@ -47,7 +49,7 @@ void advanceDay(MonthCalendar& c) {
         c.day = 1;
         if (++c.month == 13) {
             c.month = 1;
-            ++c.year;
+            if (c.year < std::numeric_limits<int32_t>::max()) ++c.year;
         }
     }
     if (++c.weekday == 7) c.weekday = 0;
@@ -60,25 +62,27 @@ DayInk dayInk(const SpecialDay* mark, int32_t weekday) {
     return DayInk::Text;
 }
 
-MonthGrid::MonthGrid(const draw::RectF& rect, const app::Scale& scale)
-    : rect_(rect),
-      scale_(scale),
-      cellWidth_(scale.sx(gadget::CELL_WIDTH)),
-      cellHeight_(scale.sy(gadget::CELL_HEIGHT)) {}
+MonthGrid::MonthGrid(float x, float y, float cellWidth, float cellHeight, float leftMargin)
+    : x_(x), y_(y), cellWidth_(cellWidth), cellHeight_(cellHeight), leftMargin_(leftMargin) {}
 
-float MonthGrid::columnCenter(int32_t column) const {
-    return rect_.x + cellWidth_ * 0.5f + scale_.sx(GRID_LEFT_MARGIN) + column * cellWidth_;
+MonthGrid MonthGrid::ofPanel(const draw::RectF& rect, const app::Scale& s) {
+    return {rect.x, rect.y, s.sx(gadget::CELL_WIDTH), s.sy(gadget::CELL_HEIGHT), s.sx(GRID_LEFT_MARGIN)};
 }
 
-float MonthGrid::separatorY() const { return rect_.y + scale_.sy(SEPARATOR_TOP); }
-float MonthGrid::separatorLeft() const { return rect_.x + scale_.sx(SEPARATOR_LEFT); }
-float MonthGrid::separatorRight() const { return rect_.x + rect_.width - scale_.sx(SEPARATOR_RIGHT_MARGIN); }
+float MonthGrid::columnCenter(int32_t column) const {
+    return x_ + cellWidth_ * 0.5f + leftMargin_ + static_cast<float>(column) * cellWidth_;
+}
 
-int32_t MonthGrid::columnOf(float centerX) const { return app::truncToInt((centerX - rect_.x) / cellWidth_); }
+int32_t MonthGrid::columnOf(float centerX) const { return app::truncToInt((centerX - x_) / cellWidth_); }
 
 // The 0.1 absorbs the rounding of row tops summed in single precision.
 int32_t MonthGrid::rowOf(float rowTop) const {
-    return app::truncToInt((rowTop - rect_.y - 2 * cellHeight_) / cellHeight_ + 0.1f);
+    return app::truncToInt((rowTop - y_ - 2 * cellHeight_) / cellHeight_ + 0.1f);
+}
+
+PanelSeparator panelSeparator(const draw::RectF& rect, const app::Scale& s) {
+    return {rect.x + s.sx(SEPARATOR_LEFT), rect.x + rect.width - s.sx(SEPARATOR_RIGHT_MARGIN),
+            rect.y + s.sy(SEPARATOR_TOP)};
 }
 
 draw::RectF MonthGrid::todayBox(int32_t column, float rowTop) const {

@@ -39,27 +39,33 @@ void chooseShownMonth(MonthCalendarPanel& panel, const Today& today);
 // with nothing changed, when the shown month is not a month (never set).
 bool prepareShownMonth(MonthCalendarPanel& panel, std::span<const SpecialDay> specialDays);
 
-// Moves the cursor to the next day, into the next month and year as needed.
+// Moves the cursor to the next day, into the next month and year as needed; the
+// year stops at the largest one.
 void advanceDay(MonthCalendar& calendar);
 
 enum class DayInk { Text, Red, Blue, Yellow };
 // A marked day takes its record's colour whatever its weekday.
 DayInk dayInk(const SpecialDay* mark, int32_t weekday);
 
-// The grid of 7 columns (Sunday first) and up to 6 rows below the title and the
-// weekday letters, in window pixels.
+// One month's grid of 7 columns (Sunday first) and up to 6 rows, below a row
+// for the title and a row for the weekday letters, in window pixels. The
+// gadget's month panel is one such grid; each block of the browser is another.
 class MonthGrid {
 public:
-    MonthGrid(const draw::RectF& rect, const app::Scale& scale);
+    MonthGrid() = default;
+    // The title row's top left at (x, y); the first column's centre lies half a
+    // cell and `leftMargin` to the right of x.
+    MonthGrid(float x, float y, float cellWidth, float cellHeight, float leftMargin);
+    // The grid of the gadget's month panel.
+    static MonthGrid ofPanel(const draw::RectF& rect, const app::Scale& scale);
 
+    float x() const { return x_; }
+    float y() const { return y_; }
     float cellWidth() const { return cellWidth_; }
     float cellHeight() const { return cellHeight_; }
     float columnCenter(int32_t column) const;
-    float weekdayTop() const { return rect_.y + cellHeight_; }
-    float separatorY() const;
-    float separatorLeft() const;
-    float separatorRight() const;
-    float firstRowTop() const { return rect_.y + 2 * cellHeight_; }
+    float weekdayTop() const { return y_ + cellHeight_; }
+    float firstRowTop() const { return y_ + 2 * cellHeight_; }
     // The cell of a day centred at `centerX` in the row whose top is `rowTop`.
     int32_t columnOf(float centerX) const;
     int32_t rowOf(float rowTop) const;
@@ -67,10 +73,16 @@ public:
     draw::RectF todayBox(int32_t column, float rowTop) const;
 
 private:
-    draw::RectF rect_;
-    app::Scale scale_;
-    float cellWidth_, cellHeight_;
+    float x_ = 0, y_ = 0;
+    float cellWidth_ = 0, cellHeight_ = 0;
+    float leftMargin_ = 0;
 };
+
+// The rule under the month panel's weekday letters.
+struct PanelSeparator {
+    float left, right, y;
+};
+PanelSeparator panelSeparator(const draw::RectF& rect, const app::Scale& scale);
 
 struct DayCell {
     int32_t day, weekday;

@@ -16,7 +16,7 @@ draw::RectF calendarRect(const app::Scale& s) { return gadget::panelRects(s)[gad
 MonthLayout layoutOf(int32_t year, int32_t month, const app::Scale& s = {}) {
     MonthCalendar calendar;
     setMonth(calendar, year, month);
-    return layoutMonth(calendar, MonthGrid(calendarRect(s), s), month);
+    return layoutMonth(calendar, MonthGrid::ofPanel(calendarRect(s), s), month);
 }
 
 TEST(MonthLayout, DaysFallInTheirWeekdayColumnAndWeekRow) {
@@ -68,7 +68,7 @@ TEST(MonthLayout, CursorEndsOnTheDayAfterTheLastDay) {
     for (const Case& c : cases) {
         MonthCalendar calendar;
         setMonth(calendar, c.year, c.month);
-        layoutMonth(calendar, MonthGrid(calendarRect({}), {}), c.month);
+        layoutMonth(calendar, MonthGrid::ofPanel(calendarRect({}), {}), c.month);
         EXPECT_EQ(calendar.year, c.nextYear) << c.year << "-" << c.month;
         EXPECT_EQ(calendar.month, c.nextMonth) << c.year << "-" << c.month;
         EXPECT_EQ(calendar.day, 1) << c.year << "-" << c.month;
@@ -97,13 +97,14 @@ TEST(MonthLayout, CellOfEveryDayHoldsAtEveryScale) {
 }
 
 TEST(MonthGrid, TitleRowsSeparatorAndTodayBoxAtNinetySixDpi) {
-    MonthGrid grid(calendarRect({}), {});
+    MonthGrid grid = MonthGrid::ofPanel(calendarRect({}), {});
     EXPECT_FLOAT_EQ(grid.columnCenter(0), 16.5f);
     EXPECT_FLOAT_EQ(grid.columnCenter(6), 16.5f + 6 * 17);
     EXPECT_FLOAT_EQ(grid.weekdayTop(), 132 + 15);
-    EXPECT_FLOAT_EQ(grid.separatorY(), 132 + 29);
-    EXPECT_FLOAT_EQ(grid.separatorLeft(), 8);
-    EXPECT_FLOAT_EQ(grid.separatorRight(), 126);
+    PanelSeparator separator = panelSeparator(calendarRect({}), {});
+    EXPECT_FLOAT_EQ(separator.y, 132 + 29);
+    EXPECT_FLOAT_EQ(separator.left, 8);
+    EXPECT_FLOAT_EQ(separator.right, 126);
     EXPECT_FLOAT_EQ(grid.firstRowTop(), 162);
     // One pixel wider than the column, two pixels short of the row.
     draw::RectF box = grid.todayBox(3, 162);
