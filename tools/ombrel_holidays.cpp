@@ -39,6 +39,19 @@ bool parseYear(std::string_view text, int32_t& year) {
 
 void write(std::FILE* stream, const std::string& bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stream); }
 
+struct Records {
+    std::vector<calendar::EraName> eraNames;
+    std::vector<calendar::SpecialDay> specialDays;
+};
+
+// False with the loader's message on stderr.
+bool readRecords(const std::string& configPath, Records& records) {
+    std::wstring message;
+    if (tools::readConfig(configPath, records.eraNames, records.specialDays, message)) return true;
+    write(stderr, calendar::toUtf8(message) + "\n");
+    return false;
+}
+
 int check(const std::string& listPath, const std::string& configPath) {
     std::string bytes;
     std::wstring failure;
@@ -51,14 +64,9 @@ int check(const std::string& listPath, const std::string& configPath) {
         write(stderr, listPath + ": " + std::to_string(list.errorLine) + " 行目: " + calendar::toUtf8(list.error) + "\n");
         return 2;
     }
-    std::vector<calendar::EraName> eraNames;
-    std::vector<calendar::SpecialDay> specialDays;
-    std::wstring message;
-    if (!tools::readConfig(configPath, eraNames, specialDays, message)) {
-        write(stderr, calendar::toUtf8(message) + "\n");
-        return 2;
-    }
-    calendar::HolidayCheck result = calendar::checkAgainstPublished(list.days, specialDays);
+    Records records;
+    if (!readRecords(configPath, records)) return 2;
+    calendar::HolidayCheck result = calendar::checkAgainstPublished(list.days, records.specialDays);
     write(stdout, calendar::toUtf8(result.report));
     if (std::fflush(stdout) != 0) return 2;
     return result.differences == 0 ? 0 : 1;
@@ -90,16 +98,11 @@ int run(const std::vector<std::string>& args) {
         return 2;
     }
 
-    std::vector<calendar::EraName> eraNames;
-    std::vector<calendar::SpecialDay> specialDays;
-    std::wstring message;
-    if (!tools::readConfig(configPath, eraNames, specialDays, message)) {
-        write(stderr, calendar::toUtf8(message) + "\n");
-        return 1;
-    }
+    Records records;
+    if (!readRecords(configPath, records)) return 1;
     int32_t first = years.front(), last = years.back();
-    write(stdout, calendar::toUtf8(eras ? calendar::listEras(first, last, eraNames)
-                                        : calendar::listHolidays(first, last, specialDays)));
+    write(stdout, calendar::toUtf8(eras ? calendar::listEras(first, last, records.eraNames)
+                                        : calendar::listHolidays(first, last, records.specialDays)));
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
