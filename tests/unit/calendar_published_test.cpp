@@ -56,10 +56,10 @@ TEST(PublishedHolidays, AcceptedForms) {
 
 TEST(PublishedHolidays, Cp932LinesGoThroughTheDecoder) {
     // The published bytes of the header, "2024/1/1,元日" and "2024/2/12,休日".
+    const std::string header = "\x8d\x91\x96\xaf\x82\xcc\x8f\x6a\x93\xfa\x81\x45\x8b\x78\x93\xfa\x8c\x8e\x93\xfa,"
+                               "\x8d\x91\x96\xaf\x82\xcc\x8f\x6a\x93\xfa\x81\x45\x8b\x78\x93\xfa\x96\xbc\x8f\xcc";
     const std::map<std::string, std::wstring> cp932 = {
-        {"\x8d\x91\x96\xaf\x82\xcc\x8f\x6a\x93\xfa\x81\x45\x8b\x78\x93\xfa\x8c\x8e\x93\xfa,"
-         "\x8d\x91\x96\xaf\x82\xcc\x8f\x6a\x93\xfa\x81\x45\x8b\x78\x93\xfa\x96\xbc\x8f\xcc",
-         fromUtf8(HEADER)},
+        {header, fromUtf8(HEADER)},
         {"2024/1/1,\x8c\xb3\x93\xfa", L"2024/1/1,元日"},
         {"2024/2/12,\x8b\x78\x93\xfa", L"2024/2/12,休日"},
     };
@@ -67,12 +67,7 @@ TEST(PublishedHolidays, Cp932LinesGoThroughTheDecoder) {
         auto found = cp932.find(std::string(bytes));
         return found == cp932.end() ? std::wstring(L"\xFFFD") : found->second;
     };
-    std::string file;
-    for (const char* line : {"\x8d\x91\x96\xaf\x82\xcc\x8f\x6a\x93\xfa\x81\x45\x8b\x78\x93\xfa\x8c\x8e\x93\xfa,"
-                             "\x8d\x91\x96\xaf\x82\xcc\x8f\x6a\x93\xfa\x81\x45\x8b\x78\x93\xfa\x96\xbc\x8f\xcc",
-                             "2024/1/1,\x8c\xb3\x93\xfa", "2024/2/12,\x8b\x78\x93\xfa"}) {
-        file += std::string(line) + "\r\n";
-    }
+    const std::string file = header + "\r\n2024/1/1,\x8c\xb3\x93\xfa\r\n2024/2/12,\x8b\x78\x93\xfa\r\n";
     PublishedHolidays list = readPublishedHolidays(file, decode);
     EXPECT_EQ(list.errorLine, 0) << toUtf8(list.error);
     EXPECT_EQ(daysOf(list), "2024-1-1 元日;2024-2-12 休日;");
