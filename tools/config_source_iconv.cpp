@@ -4,43 +4,27 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 
 #include "calendar/config_reader.h"
 #include "calendar/utf8.h"
 #include "config_source.h"
-#include "framework/open_failure.h"
+#include "file_bytes.h"
 
 namespace tools {
 
 namespace {
-
-fw::OpenFailure failureOf(int error) {
-    switch (error) {
-    case ENOENT:
-        return fw::OpenFailure::NotFound;
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case EISDIR:
-        return fw::OpenFailure::BadPath;
-    case EACCES:
-    case EPERM:
-        return fw::OpenFailure::AccessDenied;
-    case EMFILE:
-    case ENFILE:
-        return fw::OpenFailure::TooManyOpenFiles;
-    default:
-        return fw::OpenFailure::Other;
-    }
-}
 
 class Cp932Decoder {
 public:
     Cp932Decoder() : convert_(iconv_open("WCHAR_T", "CP932")) {}
     ~Cp932Decoder() {
         if (convert_ != reinterpret_cast<iconv_t>(-1)) iconv_close(convert_);
+    }
+    // One for the process: opening a conversion costs more than a line's decoding.
+    static Cp932Decoder& shared() {
+        static Cp932Decoder decoder;
+        return decoder;
     }
     bool ready() const { return convert_ != reinterpret_cast<iconv_t>(-1); }
 
@@ -72,6 +56,8 @@ private:
 
 }  // namespace
 
+std::wstring decodeCp932(std::string_view bytes) { return Cp932Decoder::shared().decode(bytes); }
+
 std::string defaultConfigPath() {
     char self[4096];
     ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
@@ -82,17 +68,15 @@ std::string defaultConfigPath() {
 
 bool readConfig(const std::string& path, std::vector<calendar::EraName>& eraNames,
                 std::vector<calendar::SpecialDay>& specialDays, std::wstring& message) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        message = L"読込ファイルをオープンできません。: " +
-                  fw::openFailureText(failureOf(errno), calendar::fromUtf8(path));
+    std::string bytes;
+    std::wstring failure;
+    if (!readFileBytes(path, bytes, failure)) {
+        message = L"読込ファイルをオープンできません。: " + failure;
         return false;
     }
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     // Text mode ends the file at its first Ctrl+Z, as the program reads it.
     bytes = bytes.substr(0, bytes.find('\x1a'));
-    Cp932Decoder decoder;
-    if (!decoder.ready()) {
+    if (!Cp932Decoder::shared().ready()) {
         message = L"CP932 is not available from iconv";
         return false;
     }
@@ -103,7 +87,7 @@ bool readConfig(const std::string& path, std::vector<calendar::EraName>& eraName
         std::string_view line = rest.substr(0, end);
         rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
         if (end != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (!reader.readLine(decoder.decode(line))) {
+        if (!reader.readLine(decodeCp932(line))) {
             message = reader.message();
             return false;
         }

@@ -1,8 +1,12 @@
 // ombrel-holidays: what config.txt gives, day by day, for whole years.
 //   ombrel-holidays [--config PATH] [--eras] FIRST_YEAR [LAST_YEAR]
+//   ombrel-holidays --check FILE.csv [--config PATH]
 // Prints "YYYY-MM-DD<TAB>kind<TAB>name" for every marked day, or with --eras
 // "YYYY-MM<TAB>era text" for every month, in UTF-8. A bad config.txt prints the
 // program's message to stderr and ends with status 1.
+// --check compares config.txt with the Cabinet Office's syukujitsu.csv and prints
+// the differences: status 0 with none, 1 with some, 2 when the list or the config
+// cannot be read.
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -10,9 +14,12 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/holiday_check.h"
 #include "calendar/holiday_listing.h"
+#include "calendar/published_holidays.h"
 #include "calendar/utf8.h"
 #include "config_source.h"
+#include "file_bytes.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -21,7 +28,9 @@
 
 namespace {
 
-constexpr char USAGE[] = "usage: ombrel-holidays [--config PATH] [--eras] FIRST_YEAR [LAST_YEAR]\n";
+constexpr char USAGE[] =
+    "usage: ombrel-holidays [--config PATH] [--eras] FIRST_YEAR [LAST_YEAR]\n"
+    "       ombrel-holidays --check FILE.csv [--config PATH]\n";
 
 bool parseYear(std::string_view text, int32_t& year) {
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), year);
@@ -30,14 +39,49 @@ bool parseYear(std::string_view text, int32_t& year) {
 
 void write(std::FILE* stream, const std::string& bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stream); }
 
+struct Records {
+    std::vector<calendar::EraName> eraNames;
+    std::vector<calendar::SpecialDay> specialDays;
+};
+
+// False with the loader's message on stderr.
+bool readRecords(const std::string& configPath, Records& records) {
+    std::wstring message;
+    if (tools::readConfig(configPath, records.eraNames, records.specialDays, message)) return true;
+    write(stderr, calendar::toUtf8(message) + "\n");
+    return false;
+}
+
+int check(const std::string& listPath, const std::string& configPath) {
+    std::string bytes;
+    std::wstring failure;
+    if (!tools::readFileBytes(listPath, bytes, failure)) {
+        write(stderr, calendar::toUtf8(failure) + "\n");
+        return 2;
+    }
+    calendar::PublishedHolidays list = calendar::readPublishedHolidays(bytes, tools::decodeCp932);
+    if (list.errorLine != 0) {
+        write(stderr, listPath + ": " + std::to_string(list.errorLine) + " 行目: " + calendar::toUtf8(list.error) + "\n");
+        return 2;
+    }
+    Records records;
+    if (!readRecords(configPath, records)) return 2;
+    calendar::HolidayCheck result = calendar::checkAgainstPublished(list.days, records.specialDays);
+    write(stdout, calendar::toUtf8(result.report));
+    if (std::fflush(stdout) != 0) return 2;
+    return result.differences == 0 ? 0 : 1;
+}
+
 int run(const std::vector<std::string>& args) {
-    std::string configPath;
+    std::string configPath, listPath;
     bool eras = false;
     std::vector<int32_t> years;
     for (size_t i = 0; i < args.size(); ++i) {
         int32_t year = 0;
         if (args[i] == "--config" && i + 1 < args.size()) {
             configPath = args[++i];
+        } else if (args[i] == "--check" && i + 1 < args.size() && listPath.empty()) {
+            listPath = args[++i];
         } else if (args[i] == "--eras") {
             eras = true;
         } else if (parseYear(args[i], year) && years.size() < 2) {
@@ -47,22 +91,18 @@ int run(const std::vector<std::string>& args) {
             return 2;
         }
     }
-    if (years.empty() || (years.size() == 2 && years[1] < years[0])) {
+    if (configPath.empty()) configPath = tools::defaultConfigPath();
+    if (!listPath.empty() && !eras && years.empty()) return check(listPath, configPath);
+    if (!listPath.empty() || years.empty() || (years.size() == 2 && years[1] < years[0])) {
         write(stderr, USAGE);
         return 2;
     }
-    if (configPath.empty()) configPath = tools::defaultConfigPath();
 
-    std::vector<calendar::EraName> eraNames;
-    std::vector<calendar::SpecialDay> specialDays;
-    std::wstring message;
-    if (!tools::readConfig(configPath, eraNames, specialDays, message)) {
-        write(stderr, calendar::toUtf8(message) + "\n");
-        return 1;
-    }
+    Records records;
+    if (!readRecords(configPath, records)) return 1;
     int32_t first = years.front(), last = years.back();
-    write(stdout, calendar::toUtf8(eras ? calendar::listEras(first, last, eraNames)
-                                        : calendar::listHolidays(first, last, specialDays)));
+    write(stdout, calendar::toUtf8(eras ? calendar::listEras(first, last, records.eraNames)
+                                        : calendar::listHolidays(first, last, records.specialDays)));
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
