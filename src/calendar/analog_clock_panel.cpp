@@ -7,6 +7,7 @@
 #include "app/ombrel_app.h"
 #include "calendar/clock_geometry.h"
 #include "calendar/panel_background.h"
+#include "draw/panel_base.h"
 
 namespace {
 
@@ -48,7 +49,8 @@ void drawFace(draw::Graphics& g, const draw::RectF& rect, GImageEx& shadowTarget
     draw::Font numeralFont = draw::createFont(L"Times New Roman", s.points(12), 0);
     draw::StringFormat centred(Gdiplus::StringAlignmentCenter, Gdiplus::StringAlignmentCenter);
 
-    calendar::drawPanelBase(g, rect, panelBrush, borderPen);
+    draw::fillPanel(g, rect, panelBrush);
+    draw::drawPanelEdges(g, rect, borderPen);
     calendar::shadePanel(shadowTarget,
                          {s.isx(SHADOW_LEFT), s.isy(SHADOW_TOP), s.isx(SHADOW_RIGHT), s.isy(SHADOW_BOTTOM)},
                          s.isy(SHADOW_SPREAD));

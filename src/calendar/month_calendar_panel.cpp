@@ -7,6 +7,7 @@
 #include "app/ombrel_app.h"
 #include "calendar/month_days.h"
 #include "calendar/panel_background.h"
+#include "draw/panel_base.h"
 #include "calendar/weekday_letters.h"
 
 namespace {
@@ -31,7 +32,8 @@ void paintMonthCalendar(calendar::MonthCalendarPanel& calendar, draw::Graphics& 
     draw::Pen separatorPen(palette.grid, 1.0f);
     draw::StringFormat topCentred(Gdiplus::StringAlignmentCenter, Gdiplus::StringAlignmentNear);
 
-    calendar::drawPanelBase(g, rect, panelBrush, borderPen);
+    draw::fillPanel(g, rect, panelBrush);
+    draw::drawPanelEdges(g, rect, borderPen);
     calendar::shadePanel(shadowTarget,
                          {s.isx(SHADOW_LEFT), s.isy(SHADOW_TOP), s.isx(SHADOW_RIGHT), s.isy(SHADOW_BOTTOM)},
                          s.isy(SHADOW_SPREAD));

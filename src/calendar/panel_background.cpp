@@ -4,14 +4,6 @@
 
 namespace calendar {
 
-void drawPanelBase(draw::Graphics& g, const draw::RectF& r, const draw::SolidBrush& panelBrush,
-                   const draw::Pen& borderPen) {
-    g.setClip(r.x, r.y, r.width, r.height);
-    g.fillRectangle(panelBrush, r.x, r.y, r.width, r.height);
-    g.drawLine(borderPen, r.x, r.y + r.height - 1, r.x + r.width, r.y + r.height - 1);
-    g.drawLine(borderPen, r.x + r.width - 1, r.y, r.x + r.width - 1, r.y + r.height);
-}
-
 void shadePanel(GImageEx& image, draw::PixelRect rect, int spread) {
     if (!theApp.shadow) return;
     const app::ThemePalette& palette = theApp.ThemePalette;

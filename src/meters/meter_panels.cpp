@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/ombrel_app.h"
+#include "draw/panel_base.h"
 #include "meters/meter_graph.h"
 #include "meters/meters.h"
 
@@ -38,18 +39,12 @@ void drawPanelBack(draw::Graphics& g, const draw::RectF& r, const Panel& panel) 
     draw::Pen gridPen(palette.grid, 1.0f);
     draw::Pen topGridPen(palette.gridTop, 1.0f);
 
-    // Left set: the main window resets the clip after the last panel.
-    g.setClip(r.x, r.y, r.width, r.height);
-    g.fillRectangle(backBrush, r.x, r.y, r.width, r.height);
-
+    draw::fillPanel(g, r, backBrush);
     for (size_t i = 0; i < panel.levels.size(); ++i) {
         float y = meters::gridLineY(r, s, panel.levels[i]);
         g.drawLine(i == 0 ? topGridPen : gridPen, r.x, y, r.x + r.width, y);
     }
-
-    // One pixel in from the bottom and right edges, whatever the scale.
-    g.drawLine(edgePen, r.x, r.y + r.height - 1, r.x + r.width, r.y + r.height - 1);
-    g.drawLine(edgePen, r.x + r.width - 1, r.y, r.x + r.width - 1, r.y + r.height);
+    draw::drawPanelEdges(g, r, edgePen);
 }
 
 // The graph line: the moving layer.
