@@ -12,7 +12,7 @@ int32_t farEdge(int32_t edge, int32_t length) {
 }
 }  // namespace
 
-void clampToArea(Point& p, int32_t width, int32_t height, const WorkArea& work) {
+void clampToArea(Point& p, int32_t width, int32_t height, const app::IntRect& work) {
     if (p.x == UNSET_POSITION || p.y == UNSET_POSITION) {
         p.x = farEdge(work.right, width);
         p.y = work.top;

@@ -2,8 +2,6 @@
 
 #include <limits>
 
-#include "gadget/gadget_layout.h"
-
 namespace calendar {
 
 namespace {
@@ -66,7 +64,7 @@ MonthGrid::MonthGrid(float x, float y, float cellWidth, float cellHeight, float 
     : x_(x), y_(y), cellWidth_(cellWidth), cellHeight_(cellHeight), leftMargin_(leftMargin) {}
 
 MonthGrid MonthGrid::ofPanel(const draw::RectF& rect, const app::Scale& s) {
-    return {rect.x, rect.y, s.sx(gadget::CELL_WIDTH), s.sy(gadget::CELL_HEIGHT), s.sx(GRID_LEFT_MARGIN)};
+    return {rect.x, rect.y, s.sx(MONTH_CELL_WIDTH), s.sy(MONTH_CELL_HEIGHT), s.sx(GRID_LEFT_MARGIN)};
 }
 
 float MonthGrid::columnCenter(int32_t column) const {

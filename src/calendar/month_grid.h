@@ -47,6 +47,12 @@ enum class DayInk { Text, Red, Blue, Yellow };
 // A marked day takes its record's colour whatever its weekday.
 DayInk dayInk(const SpecialDay* mark, int32_t weekday);
 
+// A month's grid: 7 columns of 17 and up to 6 rows of 15, at 96 dpi and 100 %.
+constexpr float MONTH_CELL_WIDTH = 17;
+constexpr float MONTH_CELL_HEIGHT = 15;
+constexpr int MONTH_COLUMNS = 7;
+constexpr int MONTH_ROWS = 6;
+
 // One month's grid of 7 columns (Sunday first) and up to 6 rows, below a row
 // for the title and a row for the weekday letters, in window pixels. The
 // gadget's month panel is one such grid; each block of the browser is another.

@@ -4,7 +4,7 @@
 
 namespace calendar {
 
-void shadePanel(GImageEx& image, draw::PixelRect rect, int spread) {
+void shadePanel(GImageEx& image, app::IntRect rect, int spread) {
     if (!theApp.shadow) return;
     const app::ThemePalette& palette = theApp.ThemePalette;
     // The black theme has no lighter frame to fade into.

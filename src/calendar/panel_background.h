@@ -6,6 +6,6 @@ namespace calendar {
 
 // When the shadow setting is on, shades `rect` of `image` from the panel colour
 // towards the theme's shadow colour, starting at its top-left corner.
-void shadePanel(GImageEx& image, draw::PixelRect rect, int spread);
+void shadePanel(GImageEx& image, app::IntRect rect, int spread);
 
 }  // namespace calendar

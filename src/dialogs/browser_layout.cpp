@@ -11,8 +11,8 @@ BrowserLayout browserLayout(const app::Scale& s) {
     l.cellHeight = s.isy(15);
     l.blockWidth = 8 * l.cellWidth;
     l.blockHeight = 8 * l.cellHeight;
-    l.gridWidth = GRID_COLUMNS * l.cellWidth;
-    l.gridHeight = GRID_ROWS * l.cellHeight;
+    l.gridWidth = YEAR_GRID_COLUMNS * l.cellWidth;
+    l.gridHeight = YEAR_GRID_ROWS * l.cellHeight;
     l.bandHeight = s.isy(44);
     l.width = l.gridWidth + s.isx(8);
     l.height = l.gridHeight + s.isy(48);
@@ -50,15 +50,15 @@ std::optional<MonthBlock> monthTitleAt(const BrowserLayout& l, int32_t x, int32_
 }
 
 std::optional<int32_t> cellIndex(int32_t column, int32_t row) {
-    if (column < 0 || column >= GRID_COLUMNS || row < 0 || row >= GRID_ROWS) return std::nullopt;
-    return column * GRID_ROWS + row;
+    if (column < 0 || column >= YEAR_GRID_COLUMNS || row < 0 || row >= YEAR_GRID_ROWS) return std::nullopt;
+    return column * YEAR_GRID_ROWS + row;
 }
 
 std::optional<int32_t> dayCellIndex(const BrowserLayout& l, float bandTop, float xc, float yr) {
     if (l.cellWidth <= 0 || l.cellHeight <= 0) return std::nullopt;
     float column = std::trunc(xc / static_cast<float>(l.cellWidth));
     float row = std::trunc((yr - bandTop) / static_cast<float>(l.cellHeight) + 0.1f);
-    if (!(column >= 0 && column < GRID_COLUMNS && row >= 0 && row < GRID_ROWS)) return std::nullopt;
+    if (!(column >= 0 && column < YEAR_GRID_COLUMNS && row >= 0 && row < YEAR_GRID_ROWS)) return std::nullopt;
     return cellIndex(static_cast<int32_t>(column), static_cast<int32_t>(row));
 }
 

@@ -6,20 +6,14 @@
 #include <optional>
 #include <string_view>
 
+#include "app/int_rect.h"
 #include "app/scale.h"
 
 namespace dialogs {
 
-constexpr int32_t GRID_COLUMNS = 25;
-constexpr int32_t GRID_ROWS = 34;
-constexpr int32_t CELL_COUNT = GRID_COLUMNS * GRID_ROWS;
-
-struct BrowserRect {
-    int32_t left, top, right, bottom;  // right and bottom exclusive
-    bool contains(int32_t x, int32_t y) const { return x >= left && x < right && y >= top && y < bottom; }
-    int32_t width() const { return right - left; }
-    int32_t height() const { return bottom - top; }
-};
+constexpr int32_t YEAR_GRID_COLUMNS = 25;
+constexpr int32_t YEAR_GRID_ROWS = 34;
+constexpr int32_t CELL_COUNT = YEAR_GRID_COLUMNS * YEAR_GRID_ROWS;
 
 struct BrowserLayout {
     int32_t cellWidth, cellHeight;
@@ -27,10 +21,10 @@ struct BrowserLayout {
     int32_t gridWidth, gridHeight;    // 25 x 34 cells
     int32_t bandHeight;               // the top band: trunc(44 sy)
     int32_t width, height;            // the window
-    BrowserRect panel;
-    BrowserRect yearField;
-    BrowserRect prevYearRect, nextYearRect, closeRect;
-    BrowserRect monthTitleRect;  // relative to a block's origin
+    app::IntRect panel;
+    app::IntRect yearField;
+    app::IntRect prevYearRect, nextYearRect, closeRect;
+    app::IntRect monthTitleRect;  // relative to a block's origin
 };
 
 BrowserLayout browserLayout(const app::Scale& s);

@@ -30,10 +30,10 @@ public:
     // The rule of the day drawn in each cell, at column * 34 + row; refilled by every paint.
     std::array<const calendar::SpecialDay*, dialogs::CELL_COUNT> cellHolidays{};
     int32_t browseYear = 0;
-    dialogs::BrowserRect monthTitleRect{};
-    dialogs::BrowserRect closeRect{};
-    dialogs::BrowserRect prevYearRect{};
-    dialogs::BrowserRect nextYearRect{};
+    app::IntRect monthTitleRect{};
+    app::IntRect closeRect{};
+    app::IntRect prevYearRect{};
+    app::IntRect nextYearRect{};
     POINT dragOffset{};
     int32_t hoverColumn = 0, hoverRow = 0;
     int32_t hoverMonthColumn = 0, hoverMonthRow = 0;

@@ -14,7 +14,7 @@ MenuLayout menuLayout(const app::Scale& s) {
 }
 
 int32_t menuItemAt(const MenuLayout& layout, int32_t x, int32_t y) {
-    const MenuRect& hit = layout.hitRect;
+    const app::IntRect& hit = layout.hitRect;
     if (!hit.contains(x, y) || layout.columnWidth <= 0 || layout.rowHeight <= 0) return MENU_ITEM_NONE;
     int32_t column = (x - hit.left) / layout.columnWidth;
     int32_t row = (y - hit.top) / layout.rowHeight;
@@ -33,9 +33,8 @@ int32_t menuItemSize(int32_t item) { return (item + 2) * 10; }
 int32_t sizeDotRow(int32_t sizePercent) { return sizePercent / 10 - 7; }
 
 int32_t mainLeftAfterResize(int32_t mainLeft, float dpiScaleX, int32_t oldPercent, int32_t newPercent) {
-    float k = dpiScaleX * 136.0f;
-    int32_t oldWidth = app::truncToInt(static_cast<float>(oldPercent) * k / 100.0f);
-    int32_t newWidth = app::truncToInt(static_cast<float>(newPercent) * k / 100.0f);
+    int32_t oldWidth = app::gadgetWindowSize({dpiScaleX, dpiScaleX, oldPercent}).width;
+    int32_t newWidth = app::gadgetWindowSize({dpiScaleX, dpiScaleX, newPercent}).width;
     return static_cast<int32_t>(static_cast<int64_t>(mainLeft) + oldWidth - newWidth);
 }
 

@@ -3,6 +3,7 @@
 // head in row 0 of each. Plain values, so the hit test is tested natively.
 #include <cstdint>
 
+#include "app/int_rect.h"
 #include "app/scale.h"
 
 namespace dialogs {
@@ -13,17 +14,12 @@ constexpr int32_t MENU_SHADOW_ITEM = 5;
 constexpr int32_t MENU_FIRST_SIZE = 6;
 constexpr int32_t MENU_LAST_ITEM = 10;
 
-struct MenuRect {
-    int32_t left, top, right, bottom;  // right and bottom exclusive
-    bool contains(int32_t x, int32_t y) const { return x >= left && x < right && y >= top && y < bottom; }
-};
-
 struct MenuLayout {
     int32_t columnWidth;
     int32_t rowHeight;
     int32_t width;   // the whole popup
     int32_t height;
-    MenuRect hitRect;  // where a move selects an item
+    app::IntRect hitRect;  // where a move selects an item
 };
 
 MenuLayout menuLayout(const app::Scale& s);

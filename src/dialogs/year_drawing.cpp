@@ -8,7 +8,7 @@
 #include "calendar/weekday_letters.h"
 #include "dialogs/calendar_dlg.h"
 #include "dialogs/year_layout.h"
-#include "gadget/gadget_layout.h"
+#include "draw/hover_label.h"
 
 namespace {
 
@@ -66,7 +66,7 @@ void CCalendarDlg::drawYearOverlays(draw::Graphics& g) {
         float bx = cw * static_cast<float>(hoverColumn) + 2;
         float by = ch * static_cast<float>(hoverRow) + static_cast<float>(s.isy(44));
         g.drawRectangle(gridPen, bx, by, cw - 1, ch - 1);
-        float lw = gadget::labelWidth(s, hoveredHoliday->name.size());
+        float lw = draw::labelWidth(s, hoveredHoliday->name.size());
         // Near the right edge the label grows to the left of the cell.
         float x = hoverColumn > 20 ? bx - (lw - cw) : bx;
         float y = by - ch;
@@ -81,7 +81,7 @@ void CCalendarDlg::drawYearOverlays(draw::Graphics& g) {
             float top = static_cast<float>(blockHeight * hoverMonthRow + s.isy(44) + cellHeight + monthTitleRect.top);
             g.drawRectangle(gridPen, left, top, static_cast<float>(monthTitleRect.width()),
                             static_cast<float>(monthTitleRect.height()));
-            float lw = gadget::labelWidth(s, era.size());
+            float lw = draw::labelWidth(s, era.size());
             float x = (static_cast<float>(blockWidth) - cw - lw) * 0.5f +
                       static_cast<float>(hoverMonthColumn * blockWidth) + cw;
             float y = top + s.sy(30);
@@ -90,25 +90,25 @@ void CCalendarDlg::drawYearOverlays(draw::Graphics& g) {
         }
     }
 
-    const std::pair<bool, const dialogs::BrowserRect*> hovers[] = {
+    const std::pair<bool, const app::IntRect*> hovers[] = {
         {closeHover, &closeRect}, {prevHover, &prevYearRect}, {nextHover, &nextYearRect}};
     for (auto [hovered, rect] : hovers)
         if (hovered) g.fillRectangleI(silver, rect->left, rect->top, rect->width(), rect->height());
 
     const int32_t a = s.isx(6), b = s.isy(6);
     {
-        const dialogs::BrowserRect& r = closeRect;
+        const app::IntRect& r = closeRect;
         g.drawLineI(markPen, r.left + a, r.top + b, r.right - a, r.bottom - b);
         g.drawLineI(markPen, r.left + a, r.bottom - b, r.right - a, r.top + b);
     }
     {
-        const dialogs::BrowserRect& r = prevYearRect;
+        const app::IntRect& r = prevYearRect;
         int32_t m = (r.top + r.bottom) / 2;
         g.drawLineI(markPen, r.right - a, r.top + b, r.left + a, m);
         g.drawLineI(markPen, r.right - a, r.bottom - b, r.left + a, m);
     }
     {
-        const dialogs::BrowserRect& r = nextYearRect;
+        const app::IntRect& r = nextYearRect;
         int32_t m = (r.top + r.bottom) / 2;
         g.drawLineI(markPen, r.left + a, r.top + b, r.right - a, m);
         g.drawLineI(markPen, r.left + a, r.bottom - b, r.right - a, m);

@@ -14,7 +14,7 @@ namespace dialogs {
 struct YearLayout {
     std::array<calendar::MonthGrid, 12> grids;  // January first
     std::array<calendar::MonthLayout, 12> months;
-    // The record of the day in each cell, at column * GRID_ROWS + row.
+    // The record of the day in each cell, at column * YEAR_GRID_ROWS + row.
     std::array<const calendar::SpecialDay*, CELL_COUNT> cells{};
 };
 

@@ -31,10 +31,10 @@ int32_t rampStep(int32_t dx, int32_t dy, int32_t w2, int32_t h2, int spread) {
 
 }  // namespace
 
-void fillCornerGradient(uint32_t* pixels, int width, int height, PixelRect rect, uint32_t nearColor,
+void fillCornerGradient(uint32_t* pixels, int width, int height, app::IntRect rect, uint32_t nearColor,
                         uint32_t farColor, int origin, int spread) {
-    int32_t w = rect.right - rect.left;
-    int32_t h = rect.bottom - rect.top;
+    int32_t w = rect.width();
+    int32_t h = rect.height();
     int32_t w2 = static_cast<int32_t>(static_cast<uint32_t>(w) * static_cast<uint32_t>(w));
     int32_t h2 = static_cast<int32_t>(static_cast<uint32_t>(h) * static_cast<uint32_t>(h));
     for (int32_t y = rect.top; y < rect.bottom; ++y) {

@@ -8,7 +8,7 @@ public:
     ~GImageEx() override = default;
 
     // See draw::fillCornerGradient; writes this image's pixels directly.
-    void fillCornerGradient(draw::PixelRect rect, uint32_t nearColor, uint32_t farColor, int origin, int spread) {
+    void fillCornerGradient(app::IntRect rect, uint32_t nearColor, uint32_t farColor, int origin, int spread) {
         if (isNull()) return;
         draw::fillCornerGradient(pixels(), width(), height(), rect, nearColor, farColor, origin, spread);
     }

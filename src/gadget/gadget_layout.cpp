@@ -12,7 +12,7 @@ constexpr Box panelBoxes[PANEL_COUNT] = {
     {6, 315, 60, 64},   {70, 315, 60, 64},  {6, 382, 60, 74},  {70, 382, 60, 74},
 };
 
-IntRect scaled(const app::Scale& s, float left, float top, float right, float bottom) {
+app::IntRect scaled(const app::Scale& s, float left, float top, float right, float bottom) {
     return {s.isx(left), s.isy(top), s.isx(right), s.isy(bottom)};
 }
 
@@ -35,24 +35,21 @@ HitRects hitRects(const app::Scale& s) {
         scaled(s, 9, 135, 20, 146),    // prevMonthRect
         scaled(s, 116, 135, 127, 146), // nextMonthRect
         scaled(s, 24, 135, 112, 150),  // titleRect
+        {s.isy(131), s.isy(159), s.isy(256), s.isy(161), s.isy(258), s.isy(258)},
     };
 }
 
-bool calendarCellAt(const app::Scale& s, const IntRect& calendarRect, int32_t x, int32_t y, int32_t& column,
+bool calendarCellAt(const app::Scale& s, const app::IntRect& calendarRect, int32_t x, int32_t y, int32_t& column,
                     int32_t& row) {
     if (!calendarRect.contains(x, y)) return false;
-    int32_t r = app::truncToInt(static_cast<float>(y - calendarRect.top) / s.sy(CELL_HEIGHT));
-    int32_t c = app::truncToInt(static_cast<float>(x - calendarRect.left) / s.sx(CELL_WIDTH));
+    int32_t r = app::truncToInt(static_cast<float>(y - calendarRect.top) / s.sy(calendar::MONTH_CELL_HEIGHT));
+    int32_t c = app::truncToInt(static_cast<float>(x - calendarRect.left) / s.sx(calendar::MONTH_CELL_WIDTH));
     // The grid rectangle is truncated separately from the cells, so its last
     // pixels can fall past the sixth row or the seventh column at some scales.
-    if (c < 0 || c >= GRID_COLUMNS || r < 0 || r >= GRID_ROWS) return false;
+    if (c < 0 || c >= calendar::MONTH_COLUMNS || r < 0 || r >= calendar::MONTH_ROWS) return false;
     column = c;
     row = r;
     return true;
-}
-
-float labelWidth(const app::Scale& s, size_t characters) {
-    return (static_cast<float>(characters) * 12.0f + 5.0f) * s.dpiX * static_cast<float>(s.sizePercent) / 100.0f;
 }
 
 }  // namespace gadget

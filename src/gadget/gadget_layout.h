@@ -4,15 +4,12 @@
 #include <array>
 #include <cstdint>
 
+#include "app/int_rect.h"
 #include "app/scale.h"
+#include "calendar/month_grid.h"
 #include "draw/rect_f.h"
 
 namespace gadget {
-
-struct IntRect {
-    int32_t left, top, right, bottom;  // right and bottom exclusive
-    bool contains(int32_t x, int32_t y) const { return x >= left && x < right && y >= top && y < bottom; }
-};
 
 enum Panel { ClockPanel, CalendarPanel, CpuPanel, DiskPanel, CpuClockPanel, MemoryPanel, RxPanel, TxPanel };
 constexpr int PANEL_COUNT = 8;
@@ -20,22 +17,23 @@ constexpr int PANEL_COUNT = 8;
 // The panels in drawing order, as float rectangles (x, y, width, height).
 std::array<draw::RectF, PANEL_COUNT> panelRects(const app::Scale& s);
 
+// Bands across the whole window where the clicks that need no box act; a
+// band's edges lie outside it.
+struct MouseBands {
+    int32_t aboutBottom;                    // a double click above opens the About box
+    int32_t todayTop, todayBottom;          // a click between returns to today's month
+    int32_t browserTop, browserBottom;      // a double click between opens the browser
+    int32_t taskManagerTop;                 // a double click below opens Task Manager
+};
+
 struct HitRects {
-    IntRect calendarRect, closeRect, moveRect, prevMonthRect, nextMonthRect, titleRect;
+    app::IntRect calendarRect, closeRect, moveRect, prevMonthRect, nextMonthRect, titleRect;
+    MouseBands bands;
 };
 HitRects hitRects(const app::Scale& s);
 
-// The calendar grid: 7 columns of 17 and 6 rows of 15.
-constexpr float CELL_WIDTH = 17;
-constexpr float CELL_HEIGHT = 15;
-constexpr int GRID_COLUMNS = 7;
-constexpr int GRID_ROWS = 6;
-
 // The cell under (x, y) of the calendar grid, or false outside the 7 x 6 cells.
-bool calendarCellAt(const app::Scale& s, const IntRect& calendarRect, int32_t x, int32_t y, int32_t& column,
+bool calendarCellAt(const app::Scale& s, const app::IntRect& calendarRect, int32_t x, int32_t y, int32_t& column,
                     int32_t& row);
-
-// Hover labels are 12 units per character plus 5, in single precision.
-float labelWidth(const app::Scale& s, size_t characters);
 
 }  // namespace gadget

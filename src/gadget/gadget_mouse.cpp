@@ -8,7 +8,7 @@
 
 namespace {
 
-bool in(const gadget::IntRect& r, POINT p) { return r.contains(p.x, p.y); }
+bool in(const app::IntRect& r, POINT p) { return r.contains(p.x, p.y); }
 
 }  // namespace
 
@@ -43,7 +43,7 @@ LRESULT COmbrelDlg::onMouseMove(WPARAM, LPARAM lParam) {
         if (gadget::calendarCellAt(s, calendarRect, p.x, p.y, column, row)) {
             hoverColumn = column;
             hoverRow = row;
-            candidate = theApp.calendarCellHolidays[static_cast<size_t>(column * gadget::GRID_ROWS + row)];
+            candidate = theApp.calendarCellHolidays[static_cast<size_t>(column * calendar::MONTH_ROWS + row)];
         }
     }
     if (candidate != hoveredHoliday) {
@@ -74,7 +74,6 @@ LRESULT COmbrelDlg::onLButtonDown(WPARAM, LPARAM lParam) {
 
 LRESULT COmbrelDlg::onLButtonUp(WPARAM, LPARAM lParam) {
     POINT p = pointOf(lParam);
-    app::Scale s = theApp.scale();
 
     if (dragging) {
         theApp.writeSetting(L"MainLeft", theApp.mainLeft);
@@ -100,7 +99,7 @@ LRESULT COmbrelDlg::onLButtonUp(WPARAM, LPARAM lParam) {
         monthCalendar.followToday = false;
         invalidate();
     }
-    if (in(titleRect, p) || (p.y > s.isy(159) && p.y < s.isy(256))) {
+    if (in(titleRect, p) || (p.y > mouseBands.todayTop && p.y < mouseBands.todayBottom)) {
         monthCalendar.followToday = true;
         invalidate();
     }
@@ -109,14 +108,13 @@ LRESULT COmbrelDlg::onLButtonUp(WPARAM, LPARAM lParam) {
 
 LRESULT COmbrelDlg::onLButtonDblClk(WPARAM, LPARAM lParam) {
     POINT p = pointOf(lParam);
-    app::Scale s = theApp.scale();
-    if (p.y < s.isy(131)) {
+    if (p.y < mouseBands.aboutBottom) {
         CAboutDlg about;
         about.doModal();
-    } else if (in(titleRect, p) || (p.y > s.isy(161) && p.y < s.isy(258))) {
+    } else if (in(titleRect, p) || (p.y > mouseBands.browserTop && p.y < mouseBands.browserBottom)) {
         CCalendarDlg browser;
         browser.doModal();
-    } else if (p.y > s.isy(258)) {
+    } else if (p.y > mouseBands.taskManagerTop) {
         ShellExecuteW(nullptr, nullptr, L"taskmgr.exe", nullptr, nullptr, SW_SHOW);
     }
     return 0;

@@ -3,6 +3,7 @@
 #include "app/now.h"
 #include "app/ombrel_app.h"
 #include "calendar/analog_clock_panel.h"
+#include "draw/hover_label.h"
 #include "meters/meter_panels.h"
 #include "meters/meter_timer.h"
 #include "resource.h"
@@ -79,6 +80,7 @@ void COmbrelDlg::rebuildBackBuffer(bool initial) {
     prevMonthRect = hits.prevMonthRect;
     nextMonthRect = hits.nextMonthRect;
     titleRect = hits.titleRect;
+    mouseBands = hits.bands;
 }
 
 LRESULT COmbrelDlg::onPowerBroadcast(WPARAM wParam, LPARAM lParam) {
@@ -103,11 +105,11 @@ LRESULT COmbrelDlg::onDestroy(WPARAM, LPARAM) {
     return 0;
 }
 
-void COmbrelDlg::drawBox(Graphics& g, draw::SolidBrush& fill, draw::Pen& line, const gadget::IntRect& box,
+void COmbrelDlg::drawBox(Graphics& g, draw::SolidBrush& fill, draw::Pen& line, const app::IntRect& box,
                          uint32_t fillColor, uint32_t lineColor, const float (&ends)[2][4]) {
     app::Scale s = theApp.scale();
     fill.setColor(fillColor);
-    g.fillRectangleI(fill, box.left, box.top, box.right - box.left, box.bottom - box.top);
+    g.fillRectangleI(fill, box.left, box.top, box.width(), box.height());
     line.setColor(lineColor);
     for (const float* e : ends) g.drawLineI(line, s.isx(e[0]), s.isy(e[1]), s.isx(e[2]), s.isy(e[3]));
 }
@@ -204,13 +206,13 @@ void COmbrelDlg::drawHolidayLabel(Graphics& g, draw::Pen& framePen, draw::SolidB
     app::Scale s = theApp.scale();
     format.setAlignment(Gdiplus::StringAlignmentCenter);
     format.setLineAlignment(Gdiplus::StringAlignmentNear);
-    float x = s.sx(gadget::CELL_WIDTH) * static_cast<float>(hoverColumn) + static_cast<float>(calendarRect.left);
-    float y = s.sy(gadget::CELL_HEIGHT) * static_cast<float>(hoverRow) + static_cast<float>(calendarRect.top);
+    float x = s.sx(calendar::MONTH_CELL_WIDTH) * static_cast<float>(hoverColumn) + static_cast<float>(calendarRect.left);
+    float y = s.sy(calendar::MONTH_CELL_HEIGHT) * static_cast<float>(hoverRow) + static_cast<float>(calendarRect.top);
     g.drawRectangle(framePen, x, y, s.sx(16), s.sy(14));
     const std::wstring& name = hoveredHoliday->name;
-    float w = gadget::labelWidth(s, name.size());
-    if (hoverColumn >= 4) x = x - (w - s.sx(gadget::CELL_WIDTH));
-    y = y - s.sy(gadget::CELL_HEIGHT);
+    float w = draw::labelWidth(s, name.size());
+    if (hoverColumn >= 4) x = x - (w - s.sx(calendar::MONTH_CELL_WIDTH));
+    y = y - s.sy(calendar::MONTH_CELL_HEIGHT);
     g.fillRectangle(labelBack, x, y, w, s.sy(14));
     g.drawString(name, font, x, y, w, s.sy(14), format, labelText);
 }
@@ -220,13 +222,13 @@ void COmbrelDlg::drawEraLabel(Graphics& g, draw::Pen& framePen, draw::SolidBrush
     app::Scale s = theApp.scale();
     format.setAlignment(Gdiplus::StringAlignmentCenter);
     format.setLineAlignment(Gdiplus::StringAlignmentNear);
-    float titleHeight = static_cast<float>(titleRect.bottom - titleRect.top);
+    float titleHeight = static_cast<float>(titleRect.height());
     int32_t top = titleRect.top - s.isy(2);
     g.drawRectangle(framePen, static_cast<float>(titleRect.left), static_cast<float>(top),
-                    static_cast<float>(titleRect.right - titleRect.left), titleHeight);
+                    static_cast<float>(titleRect.width()), titleHeight);
     std::wstring text = calendar::eraYearText(monthCalendar.shownYear, monthCalendar.shownMonth, theApp.eraNames);
     float y = static_cast<float>(top) + s.sy(30);
-    float w = gadget::labelWidth(s, text.size());
+    float w = draw::labelWidth(s, text.size());
     float x = (static_cast<float>(app::gadgetWindowSize(s).width) - w) * 0.5f;
     g.fillRectangle(labelBack, x, y, w, titleHeight);
     g.drawString(text, font, x, y, w, titleHeight, format, labelText);

@@ -42,7 +42,8 @@ public:
     uint32_t meterTimerId = 0;
     calendar::MonthCalendarPanel monthCalendar;
     std::unique_ptr<draw::Graphics> backGraphics;
-    gadget::IntRect calendarRect{}, closeRect{}, moveRect{}, prevMonthRect{}, nextMonthRect{}, titleRect{};
+    app::IntRect calendarRect{}, closeRect{}, moveRect{}, prevMonthRect{}, nextMonthRect{}, titleRect{};
+    gadget::MouseBands mouseBands{};
     POINT dragOffset{};
     int32_t hoverColumn = 0, hoverRow = 0;
     const calendar::SpecialDay* hoveredHoliday = nullptr;
@@ -84,7 +85,7 @@ private:
     void paintPanels(draw::Graphics& g, GImageEx& image, draw::Layers layers, const calendar::Today& today);
     // The boxes, then the labels: the month arrows in the base, the rest moving.
     void paintOverlays(draw::Graphics& g, draw::Layers layers);
-    void drawBox(draw::Graphics& g, draw::SolidBrush& fill, draw::Pen& line, const gadget::IntRect& box,
+    void drawBox(draw::Graphics& g, draw::SolidBrush& fill, draw::Pen& line, const app::IntRect& box,
                  uint32_t fillColor, uint32_t lineColor, const float (&ends)[2][4]);
     void drawHolidayLabel(draw::Graphics& g, draw::Pen& framePen, draw::SolidBrush& labelBack,
                           draw::SolidBrush& labelText, const draw::Font& font, draw::StringFormat& format);

@@ -18,7 +18,7 @@ struct Canvas {
     std::vector<uint32_t> pixels;
     Canvas(int w, int h) : width(w), height(h), pixels(static_cast<size_t>(w * h), untouched) {}
     uint32_t& at(int x, int y) { return pixels[static_cast<size_t>(y * width + x)]; }
-    void fill(draw::PixelRect r, int origin, int spread) {
+    void fill(app::IntRect r, int origin, int spread) {
         draw::fillCornerGradient(pixels.data(), width, height, r, nearColor, farColor, origin, spread);
     }
 };

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/browser_layout.h"
-#include "gadget/gadget_layout.h"
+#include "draw/hover_label.h"
 
 namespace dialogs {
 namespace {
 
-bool sameRect(const BrowserRect& r, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+bool sameRect(const app::IntRect& r, int32_t left, int32_t top, int32_t right, int32_t bottom) {
     return r.left == left && r.top == top && r.right == right && r.bottom == bottom;
 }
 
@@ -94,10 +94,10 @@ TEST(BrowserLayout, MonthTitleUnderThePointer) {
 TEST(BrowserLayout, DayCells) {
     BrowserLayout l = browserLayout({1.0f, 1.0f, 100});
     // January's first week: row top 59 + 30 = 89; Sunday's centre 27.5 is column 1, row 3.
-    EXPECT_EQ(dayCellIndex(l, 44.0f, 27.5f, 89.0f), 1 * GRID_ROWS + 3);
+    EXPECT_EQ(dayCellIndex(l, 44.0f, 27.5f, 89.0f), 1 * YEAR_GRID_ROWS + 3);
     // December's Saturday in its sixth week: column 6 + 1 + 16, row 3 + 5 + 24.
     float xc = 6 * 17 + 0.5f * 17 + 289 + 2, yr = 419 + 30 + 5 * 15;
-    EXPECT_EQ(dayCellIndex(l, 44.0f, xc, yr), 23 * GRID_ROWS + 32);
+    EXPECT_EQ(dayCellIndex(l, 44.0f, xc, yr), 23 * YEAR_GRID_ROWS + 32);
     // A scale too small to draw anything keeps every index out of the table.
     BrowserLayout tiny = browserLayout({1.0f, 1.0f, 1});
     EXPECT_FALSE(dayCellIndex(tiny, 0.44f, 100.0f, 10.0f).has_value());
@@ -109,7 +109,7 @@ TEST(BrowserLayout, DayCells) {
 }
 
 TEST(BrowserLayout, LabelForTwoCharactersIs29Wide) {
-    EXPECT_FLOAT_EQ(gadget::labelWidth({1.0f, 1.0f, 100}, 2), 29.0f);
+    EXPECT_FLOAT_EQ(draw::labelWidth({1.0f, 1.0f, 100}, 2), 29.0f);
 }
 
 TEST(TypedYear, ParsesLikeTheRuntime) {

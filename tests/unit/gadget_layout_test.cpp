@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "draw/hover_label.h"
 #include "gadget/gadget_layout.h"
 
 namespace {
 
-using gadget::IntRect;
+using app::IntRect;
 
 void expectRect(const IntRect& r, IntRect e, const char* what) {
     EXPECT_EQ(r.left, e.left) << what;
@@ -66,9 +67,9 @@ TEST(GadgetLayout, CalendarCellsNeverLeaveTheSevenBySixGrid) {
 }
 
 TEST(GadgetLayout, LabelWidthIsTwelveUnitsACharacterPlusFive) {
-    EXPECT_FLOAT_EQ(gadget::labelWidth({1, 1, 100}, 4), 53.0f);
-    EXPECT_FLOAT_EQ(gadget::labelWidth({1, 1, 100}, 2), 29.0f);
-    EXPECT_FLOAT_EQ(gadget::labelWidth({1.5f, 1.5f, 120}, 2), 52.2f);
+    EXPECT_FLOAT_EQ(draw::labelWidth({1, 1, 100}, 4), 53.0f);
+    EXPECT_FLOAT_EQ(draw::labelWidth({1, 1, 100}, 2), 29.0f);
+    EXPECT_FLOAT_EQ(draw::labelWidth({1.5f, 1.5f, 120}, 2), 52.2f);
 }
 
 TEST(Scale, StoredSizesThatMakeNoSenseStayDefined) {

@@ -7,15 +7,15 @@ namespace {
 
 using app::Point;
 using app::UNSET_POSITION;
-using app::WorkArea;
+using app::IntRect;
 
-constexpr WorkArea fullHd{0, 0, 1920, 1080};
+constexpr app::IntRect fullHd{0, 0, 1920, 1080};
 
 struct ClampCase {
     const char* what;
     Point start;
     int32_t width, height;
-    WorkArea work;
+    app::IntRect work;
     Point expected;
 };
 

@@ -258,7 +258,7 @@ std::vector<BrowserState> browserStates() {
         [](CCalendarDlg& b, FixedNow&) { b.browseYear = dialogs::stepYear(b.browseYear, -1); });
     add("year_typed", nothing, [](CCalendarDlg& b, FixedNow&) { b.browseYear = dialogs::parseYear(L"2019"); });
     // Hover labels at both ends of a row: the first column and the last one that hovers.
-    for (int column : {0, dialogs::GRID_COLUMNS - 2})
+    for (int column : {0, dialogs::YEAR_GRID_COLUMNS - 2})
         add("holiday_label_column" + std::to_string(column), nothing, [column](CCalendarDlg& b, FixedNow&) {
             b.hoverColumn = column;
             b.hoverRow = 12;
