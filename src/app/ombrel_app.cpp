@@ -6,6 +6,22 @@
 #include "ombrel_version.h"
 #include "gadget/ombrel_dlg.h"
 
+namespace {
+
+// Before anything else runs, the current folder and PATH leave the search for
+// libraries, so that nothing the program or GDI+ loads later is picked up from
+// a downloads folder the gadget was started from.
+struct RestrictedLibrarySearch {
+    RestrictedLibrarySearch() {
+        SetDllDirectoryW(L"");
+        SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
+    }
+};
+// The first priority a program may use: built before every other static object.
+__attribute__((init_priority(101))) const RestrictedLibrarySearch restrictedLibrarySearch;
+
+}  // namespace
+
 COmbrelApp theApp;
 
 COmbrelApp::COmbrelApp()
