@@ -1,5 +1,5 @@
-// What Windows shows of the program's file (its version resource), and the
-// priority the test programs run at.
+// What Windows shows and reads of the program's file (its version resource and
+// its manifest), and the priority the test programs run at.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -83,6 +83,49 @@ TEST(VersionResource, TheProgramFileCarriesTheVersionCompanyAndDescription) {
     }
     // And the same version, from the same header.
     EXPECT_EQ(theApp.versionText, L"version 7.1.0");
+}
+
+// The manifest as Windows reads it from the program's file.
+std::string embeddedManifest(const std::wstring& path) {
+    HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    if (!module) return "";
+    std::string text;
+    if (HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST)) {
+        HGLOBAL loaded = LoadResource(module, found);
+        const char* bytes = static_cast<const char*>(LockResource(loaded));
+        if (bytes) text.assign(bytes, SizeofResource(module, found));
+    }
+    FreeLibrary(module);
+    return text;
+}
+
+// The part of `text` from `open` to the first `close` after it, or "".
+std::string block(const std::string& text, const std::string& open, const std::string& close) {
+    size_t begin = text.find(open);
+    if (begin == std::string::npos) return "";
+    size_t end = text.find(close, begin);
+    return end == std::string::npos ? "" : text.substr(begin, end + close.size() - begin);
+}
+
+TEST(Manifest, AsksForTheInvokersRightsAndNamesTheSupportedSystems) {
+    std::string manifest = embeddedManifest(e2e::buildFolder() + L"\\ombrel.exe");
+    ASSERT_FALSE(manifest.empty());
+    std::string trust = block(manifest, "<trustInfo", "</trustInfo>");
+    EXPECT_NE(trust.find("<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"), std::string::npos)
+        << manifest;
+    std::string compatibility = block(manifest, "<compatibility", "</compatibility>");
+    struct System {
+        const char* name;
+        const char* id;
+    } systems[] = {{"Windows 7", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"},
+                   {"Windows 8", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}"},
+                   {"Windows 8.1", "{1f676c76-80e1-4239-95bb-83d0f6d0da78}"},
+                   {"Windows 10 and 11", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}};
+    for (const System& system : systems)
+        EXPECT_NE(compatibility.find(std::string("<supportedOS Id=\"") + system.id + "\"/>"), std::string::npos)
+            << system.name;
+    // The system DPI awareness stays.
+    EXPECT_NE(block(manifest, "<windowsSettings>", "</windowsSettings>").find(">true</dpiAware>"), std::string::npos);
 }
 
 // The gadget raises itself to high priority; a test program that links the same
