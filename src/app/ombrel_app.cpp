@@ -3,20 +3,37 @@
 #include <clocale>
 
 #include "calendar/config_loader.h"
+#include "ombrel_version.h"
 #include "gadget/ombrel_dlg.h"
+
+namespace {
+
+// Before anything else runs, the current folder and PATH leave the search for
+// libraries, so that nothing the program or GDI+ loads later is picked up from
+// a downloads folder the gadget was started from.
+struct RestrictedLibrarySearch {
+    RestrictedLibrarySearch() {
+        SetDllDirectoryW(L"");
+        SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
+    }
+};
+// The first priority a program may use: built before every other static object.
+__attribute__((init_priority(101))) const RestrictedLibrarySearch restrictedLibrarySearch;
+
+}  // namespace
 
 COmbrelApp theApp;
 
 COmbrelApp::COmbrelApp()
-    : versionText(L"version 7.1.0"), noticeText(L"Copyright (C) 2026 Fenwold. All rights reserved.") {
-    // The meters sample on a timer thread; high priority keeps the samples on time.
-    SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
-}
+    : versionText(L"version " OMBREL_VERSION_TEXT), noticeText(L"" OMBREL_COPYRIGHT) {}
 
 bool COmbrelApp::initInstance() {
     fw::Application::initInstance();
 
-    // One copy only: a running gadget's window carries this title.
+    // One copy only. The mutex settles copies started at the same moment, before
+    // either has a window; the title still finds a gadget that holds none.
+    instanceMutex.reset(CreateMutexW(nullptr, FALSE, INSTANCE_MUTEX_NAME));
+    if (GetLastError() == ERROR_ALREADY_EXISTS) return false;
     if (FindWindowW(nullptr, MAIN_WINDOW_TITLE)) return false;
 
     Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusStartupInput, nullptr);

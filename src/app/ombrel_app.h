@@ -2,6 +2,7 @@
 // The application object: start-up, and for the rest of the process the shared
 // store of settings, scale, palette, calendar records and the cell table.
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,9 +49,18 @@ public:
     int32_t shadow = 0;
     Gdiplus::GdiplusStartupInput gdiplusStartupInput;
     ULONG_PTR gdiplusToken = 0;
+
+private:
+    struct HandleCloser {
+        void operator()(HANDLE handle) const { CloseHandle(handle); }
+    };
+    // Held for the whole run: a second copy that finds it ends at once.
+    std::unique_ptr<void, HandleCloser> instanceMutex;
 };
 
 extern COmbrelApp theApp;
 
 constexpr wchar_t MAIN_WINDOW_TITLE[] = L"OmbrelMainWindow3";
+// In the session's own namespace: one gadget per signed-in user.
+constexpr wchar_t INSTANCE_MUTEX_NAME[] = L"Local\\Fenwold.Ombrel.OneCopy";
 constexpr wchar_t SETTINGS_SECTION[] = L"Settings";

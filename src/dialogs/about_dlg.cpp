@@ -1,13 +1,12 @@
 #include "dialogs/about_dlg.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
 
 #include "app/ombrel_app.h"
 #include "dialogs/color_ref.h"
 #include "draw/gimage_ex.h"
 #include "framework/message_box.h"
+#include "framework/shell.h"
 #include "resource.h"
 
 namespace {
@@ -122,7 +121,7 @@ void CAboutDlg::paintContent(draw::Graphics& g, GImageEx& image, int width, int 
 LRESULT CAboutDlg::onWebsite(WPARAM wParam, LPARAM) {
     // An owner-drawn button also reports double clicks: open the page once per click.
     if (HIWORD(wParam) != BN_CLICKED) return 0;
-    HINSTANCE opened = ShellExecuteW(nullptr, L"open", PRODUCT_WEB_PAGE, nullptr, nullptr, SW_SHOW);
+    HINSTANCE opened = fw::shellExecute(nullptr, L"open", PRODUCT_WEB_PAGE, nullptr, nullptr, SW_SHOW);
     if (reinterpret_cast<INT_PTR>(opened) <= 32) fw::messageBox(L"ウェブサイトが開けません。");
     return 0;
 }

@@ -1,14 +1,27 @@
 // The gadget has no keyboard use: the mouse drags it, closes it, steps the
 // months, shows the labels and opens the other windows.
+#include <string>
+
 #include "app/ombrel_app.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/calendar_dlg.h"
 #include "dialogs/menu_dlg.h"
+#include "framework/shell.h"
 #include "gadget/ombrel_dlg.h"
 
 namespace {
 
 bool in(const app::IntRect& r, POINT p) { return r.contains(p.x, p.y); }
+
+// The system's own Task Manager, by its full path: a bare name would also be
+// looked for in the current folder, where a downloaded taskmgr.exe may sit.
+void startTaskManager() {
+    wchar_t system[MAX_PATH] = {};
+    UINT length = GetSystemDirectoryW(system, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return;
+    std::wstring path = std::wstring(system, length) + L"\\taskmgr.exe";
+    fw::shellExecute(nullptr, nullptr, path.c_str(), nullptr, nullptr, SW_SHOW);
+}
 
 }  // namespace
 
@@ -115,7 +128,7 @@ LRESULT COmbrelDlg::onLButtonDblClk(WPARAM, LPARAM lParam) {
         CCalendarDlg browser;
         browser.doModal();
     } else if (p.y > mouseBands.taskManagerTop) {
-        ShellExecuteW(nullptr, nullptr, L"taskmgr.exe", nullptr, nullptr, SW_SHOW);
+        startTaskManager();
     }
     return 0;
 }

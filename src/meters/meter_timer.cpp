@@ -2,6 +2,8 @@
 
 #include <mmsystem.h>
 
+#include <mutex>
+
 #include "app/ombrel_app.h"
 #include "gadget/ombrel_dlg.h"
 #include "meters/meters.h"
@@ -10,23 +12,41 @@ namespace meters {
 
 namespace {
 
-// Runs on the multimedia timer's own thread.
-void CALLBACK meterTimerProc(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
+// timeKillEvent does not wait for a tick that is already running, so a tick
+// could go on after the window is gone and the meters' exit has begun. A tick
+// runs holding this lock and only while its timer is still the live one; a stop
+// takes the lock, so it returns only after a running tick has finished, and a
+// tick that starts afterwards does nothing.
+std::mutex tickLock;
+UINT liveTimer = 0;  // guarded by tickLock
+
+// Runs on the multimedia timer's own thread. It reaches the window only by its
+// handle, which the system checks on every call, never through the window object.
+void CALLBACK meterTimerProc(UINT timerId, UINT, DWORD_PTR window, DWORD_PTR, DWORD_PTR) {
+    std::lock_guard<std::mutex> hold(tickLock);
+    if (timerId != liveTimer) return;
     sampleMeters();
     // The paint on the window's thread draws what was just sampled.
-    if (COmbrelDlg* dialog = theApp.mainDialog) InvalidateRect(dialog->hwnd(), nullptr, TRUE);
+    if (window) InvalidateRect(reinterpret_cast<HWND>(window), nullptr, TRUE);
 }
 
 }  // namespace
 
 uint32_t startMeterTimer() {
     HWND window = theApp.mainDialog ? theApp.mainDialog->hwnd() : nullptr;
-    return timeSetEvent(1000, 0, meterTimerProc, reinterpret_cast<DWORD_PTR>(window),
-                        TIME_PERIODIC | TIME_CALLBACK_FUNCTION);
+    UINT timerId = timeSetEvent(1000, 0, meterTimerProc, reinterpret_cast<DWORD_PTR>(window),
+                                TIME_PERIODIC | TIME_CALLBACK_FUNCTION);
+    // The first tick is a second away: it finds its timer live.
+    std::lock_guard<std::mutex> hold(tickLock);
+    liveTimer = timerId;
+    return timerId;
 }
 
 void stopMeterTimer(uint32_t timerId) {
-    if (timerId) timeKillEvent(timerId);
+    if (!timerId) return;
+    timeKillEvent(timerId);
+    std::lock_guard<std::mutex> hold(tickLock);
+    if (liveTimer == timerId) liveTimer = 0;
 }
 
 void onPowerEvent(uint32_t& timerId, WPARAM event) {

@@ -1,5 +1,7 @@
 #include "meters/network_rates.h"
 
+#include <algorithm>
+
 namespace meters {
 
 namespace {
@@ -13,14 +15,11 @@ void NetworkRates::update(std::span<const InterfaceRow> rows) {
         auto [entry, isNew] = previous.try_emplace(row.id, Ds{in, out});
         if (!isNew) {
             Ds& kept = entry->second;
-            // A counter below the kept one means the interface reset its counters:
-            // the difference is meaningless, so it contributes nothing this tick.
-            if (in >= kept.inBits && out >= kept.outBits) {
-                double din = static_cast<double>(in - kept.inBits) * BITS_TO_MBPS;
-                double dout = static_cast<double>(out - kept.outBits) * BITS_TO_MBPS;
-                if (din > rxRate) rxRate = din;
-                if (dout > txRate) txRate = dout;
-            }
+            // A counter below the kept one means the interface reset it: that
+            // direction's difference is meaningless and contributes nothing this
+            // tick, while the other direction still counts.
+            if (in >= kept.inBits) rxRate = std::max(rxRate, static_cast<double>(in - kept.inBits) * BITS_TO_MBPS);
+            if (out >= kept.outBits) txRate = std::max(txRate, static_cast<double>(out - kept.outBits) * BITS_TO_MBPS);
             kept = Ds{in, out};
         }
     }

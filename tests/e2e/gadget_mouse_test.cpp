@@ -188,6 +188,33 @@ TEST_F(GadgetMouse, DoubleClicksOpenTheirWindowsByRegion) {
     }
 }
 
+// A taskmgr.exe in the gadget's folder, which is also its current folder, must
+// not be what the meters start.
+TEST_F(GadgetMouse, TheMetersStartTheSystemsTaskManagerNotOneBesideTheGadget) {
+    std::wstring planted = gadget_.folder() + L"\\taskmgr.exe";
+    std::wstring marker = gadget_.folder() + L"\\stand-in-ran.txt";
+    ASSERT_TRUE(CopyFileW((buildFolder() + L"\\ombrel-stand-in-taskmgr.exe").c_str(), planted.c_str(), FALSE));
+
+    mouse::doubleClick(g_.at(30, 300).x, g_.at(30, 300).y);
+    HWND taskManager = nullptr;
+    EXPECT_TRUE(waitUntil([&] { return (taskManager = FindWindowW(nullptr, L"Task Manager")) != nullptr; }, 5000));
+    if (taskManager) PostMessageW(taskManager, WM_CLOSE, 0, 0);
+    Sleep(300);
+    EXPECT_EQ(GetFileAttributesW(marker.c_str()), INVALID_FILE_ATTRIBUTES) << "the planted taskmgr.exe ran";
+
+    // The stand-in does leave its marker when it runs.
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    std::wstring commandLine = L"\"" + planted + L"\"";
+    ASSERT_TRUE(CreateProcessW(planted.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               gadget_.folder().c_str(), &startup, &info));
+    WaitForSingleObject(info.hProcess, 5000);
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+    EXPECT_NE(GetFileAttributesW(marker.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
 TEST_F(GadgetMouse, ARightClickOpensThePopupWithItsTopRightCornerAtTheCursor) {
     POINT click = g_.at(60, 300);
     mouse::rightClick(click.x, click.y);

@@ -95,5 +95,18 @@ TEST(Session, EndSessionTrueEndsTheProcessAndFalseDoesNot) {
     EXPECT_TRUE(gadget.waitForExit(3000));
 }
 
+// The sampling timer ticks once a second on a thread of its own; the gadget
+// must end cleanly whatever moment of that second it is closed at.
+TEST(Session, EndsCleanlyAtAnyMomentOfTheSecond) {
+    for (DWORD after = 0; after <= 950; after += 50) {
+        GadgetProcess gadget;
+        ASSERT_TRUE(gadget.launch() && gadget.waitForWindow()) << after;
+        Sleep(after);
+        gadget.endSession();
+        EXPECT_TRUE(gadget.waitForExit(5000)) << after << " ms";
+        EXPECT_EQ(gadget.exitCode(), 0u) << after << " ms";
+    }
+}
+
 }  // namespace
 }  // namespace e2e

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -61,17 +62,32 @@ TEST(Network, InterfaceThatReturnsIsComparedWithItsLastCounters) {
     EXPECT_EQ(n.tx.newest(), 6.0);
 }
 
-TEST(Network, CounterThatWentDownIsAResetNotAHugeRate) {
-    NetworkRates n;
-    tick(n, {{1, 900 * MEBIBIT_OCTETS, 900 * MEBIBIT_OCTETS}, {2, 0, 0}});
-    // Interface 1 restarted its counters; interface 2 moved 3 units.
-    tick(n, {{1, 10, 950 * MEBIBIT_OCTETS}, {2, 3 * MEBIBIT_OCTETS, 3 * MEBIBIT_OCTETS}});
-    EXPECT_EQ(n.rx.newest(), 3.0);
-    EXPECT_EQ(n.tx.newest(), 3.0);
-    // Its new counters are kept: the next tick measures from them.
-    tick(n, {{1, 10 + 2 * MEBIBIT_OCTETS, 950 * MEBIBIT_OCTETS + 1 * MEBIBIT_OCTETS}, {2, 3 * MEBIBIT_OCTETS, 3 * MEBIBIT_OCTETS}});
-    EXPECT_EQ(n.rx.newest(), 2.0);
-    EXPECT_EQ(n.tx.newest(), 1.0);
+// A counter below the kept one is a reset of that direction alone: it gives no
+// huge rate, and the other direction of the same interface still counts.
+TEST(Network, ACounterThatWentDownIsAResetOfThatDirectionOnly) {
+    constexpr uint64_t M = MEBIBIT_OCTETS;
+    struct Case {
+        const char* what;
+        InterfaceRow before, after;
+        double rx, tx;
+    } cases[] = {
+        {"receive reset", {1, 900 * M, 900 * M}, {1, 10, 950 * M}, 0.0, 50.0},
+        {"transmit reset", {1, 900 * M, 900 * M}, {1, 905 * M, 7}, 5.0, 0.0},
+        {"both reset", {1, 900 * M, 900 * M}, {1, 10, 7}, 0.0, 0.0},
+        {"neither", {1, 900 * M, 900 * M}, {1, 901 * M, 902 * M}, 1.0, 2.0},
+    };
+    for (const Case& c : cases) {
+        NetworkRates n;
+        // A second interface moves 3 units each way, so a reset cannot show as zero by chance.
+        tick(n, {c.before, {2, 0, 0}});
+        tick(n, {c.after, {2, 3 * M, 3 * M}});
+        EXPECT_EQ(n.rx.newest(), std::max(c.rx, 3.0)) << c.what;
+        EXPECT_EQ(n.tx.newest(), std::max(c.tx, 3.0)) << c.what;
+        // The new counters are kept in both directions: the next tick measures from them.
+        tick(n, {{1, c.after.inOctets + 20 * M, c.after.outOctets + 10 * M}, {2, 3 * M, 3 * M}});
+        EXPECT_EQ(n.rx.newest(), 20.0) << c.what;
+        EXPECT_EQ(n.tx.newest(), 10.0) << c.what;
+    }
 }
 
 TEST(Network, FailedReadPushesNothingAndKeepsTheCounters) {

@@ -1,8 +1,18 @@
-// The About box: where its buttons go, their colours and font, and what its
-// paint shows in each theme.
+// The About box: where its buttons go, their colours and font, what its paint
+// shows in each theme, and what a click on "Website" does when no program can
+// open the page.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
 #include "dialogs/about_dlg.h"
+#include "e2e/support/gadget_process.h"
+#include "e2e/support/screen.h"
+#include "framework/shell.h"
+#include "resource.h"
 #include "support/test_image.h"
 
 namespace {
@@ -140,6 +150,150 @@ TEST(AboutDialog, ShadowShadesTheTopBand) {
         // Below the band nothing is shaded.
         EXPECT_EQ(painted.image.rgb(W - 20, 120), c.nearColor) << c.theme;
     }
+}
+
+// A shell that cannot open anything, as on a system without a browser.
+std::atomic<int> shellCalls{0};
+std::wstring shellVerb, shellFile;
+HINSTANCE WINAPI shellWithoutABrowser(HWND, LPCWSTR verb, LPCWSTR file, LPCWSTR, LPCWSTR, INT) {
+    if (shellCalls++ == 0) shellVerb = verb ? verb : L"", shellFile = file ? file : L"";
+    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_NOASSOC));
+}
+
+// Stands for the gadget: the framework's main window, which opens the About box
+// over itself once it runs, as a double click on the clock does.
+class Host : public fw::Dialog {
+public:
+    Host() : fw::Dialog(IDD_MENU_DIALOG) {}
+    std::atomic<HWND> about{nullptr};
+
+protected:
+    BOOL onInitDialog() override {
+        ShowWindow(hwnd(), SW_SHOW);
+        PostMessageW(hwnd(), WM_APP, 0, 0);
+        return TRUE;
+    }
+    bool handleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) override {
+        if (message != WM_APP) return false;
+        struct RecordingAbout : CAboutDlg {
+            std::atomic<HWND>& window;
+            explicit RecordingAbout(std::atomic<HWND>& w) : window(w) {}
+            BOOL onInitDialog() override {
+                BOOL r = CAboutDlg::onInitDialog();
+                window = hwnd();
+                return r;
+            }
+        } box(about);
+        box.doModal();
+        endDialog(0);
+        result = 0;
+        return true;
+    }
+};
+
+// The dialogs of this thread other than the host and the About box: the message boxes.
+int messageBoxesOf(DWORD thread, HWND host, HWND about) {
+    struct Query {
+        HWND host, about;
+        int count;
+    } query{host, about, 0};
+    EnumThreadWindows(
+        thread,
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* q = reinterpret_cast<Query*>(param);
+            wchar_t className[16] = {};
+            GetClassNameW(window, className, 16);
+            if (window != q->host && window != q->about && IsWindowVisible(window) &&
+                std::wstring(className) == L"#32770")
+                ++q->count;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&query));
+    return query.count;
+}
+
+TEST(AboutDialog, AWebsiteThatCannotOpenGivesOneMessagePerClickOwnedByTheAboutBox) {
+    AppSettings settings(1.0f, 100);
+    fw::ShellExecuteFunction realShell = fw::shellExecute;
+    fw::shellExecute = shellWithoutABrowser;
+    shellCalls = 0;
+    Host host;
+    fw::Application* app = fw::Application::current();
+    app->mainWindow = &host;
+    DWORD uiThread = GetCurrentThreadId();
+
+    // Seen by the driver while the About box runs; checked here once it is closed.
+    struct Seen {
+        bool aboutOpened = false;
+        std::wstring text;
+        HWND owner = nullptr;
+        BOOL aboutEnabledUnderTheMessage = TRUE;
+        int callsAfterASecondClick = 0, boxesAfterASecondClick = 0;
+        BOOL aboutEnabledAfterTheAnswer = FALSE, aboutVisibleAfterTheAnswer = FALSE;
+        int callsAfterAThirdClick = 0;
+        std::wstring secondText;
+    } seen;
+    std::thread driver([&] {
+        HWND hostWindow = nullptr, about = nullptr;
+        if (!e2e::waitUntil([&] { return (about = host.about.load()) != nullptr && IsWindowVisible(about); }, 5000))
+            return;
+        hostWindow = host.hwnd();
+        seen.aboutOpened = true;
+        Sleep(300);
+        RECT button{};
+        GetWindowRect(GetDlgItem(about, IDC_WEBSITE), &button);
+        int x = (button.left + button.right) / 2, y = (button.top + button.bottom) / 2;
+
+        e2e::mouse::click(x, y);
+        e2e::MessageBoxSeen box = e2e::waitForMessageBox(GetCurrentProcessId());
+        seen.text = box.text;
+        if (box.window) {
+            seen.owner = GetWindow(box.window, GW_OWNER);
+            seen.aboutEnabledUnderTheMessage = IsWindowEnabled(about);
+            // Out of the way, so that the next click lands on the button, not on the box.
+            SetWindowPos(box.window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            Sleep(200);
+            e2e::mouse::click(x, y);
+            Sleep(700);
+            seen.callsAfterASecondClick = shellCalls;
+            seen.boxesAfterASecondClick = messageBoxesOf(uiThread, hostWindow, about);
+            for (int tries = 0; tries < 10 && messageBoxesOf(uiThread, hostWindow, about) > 0; ++tries) {
+                e2e::answerMessageBox(e2e::waitForMessageBox(GetCurrentProcessId(), 500));
+                Sleep(200);
+            }
+            Sleep(200);
+            seen.aboutEnabledAfterTheAnswer = IsWindowEnabled(about);
+            seen.aboutVisibleAfterTheAnswer = IsWindowVisible(about);
+            // The About box takes clicks again: the next one gives the message again.
+            e2e::mouse::click(x, y);
+            e2e::MessageBoxSeen again = e2e::waitForMessageBox(GetCurrentProcessId());
+            seen.secondText = again.text;
+            seen.callsAfterAThirdClick = shellCalls;
+            e2e::answerMessageBox(again);
+            e2e::waitUntil([&] { return messageBoxesOf(uiThread, hostWindow, about) == 0; }, 3000);
+        }
+        PostMessageW(about, WM_COMMAND, IDOK, 0);
+    });
+    host.doModal();
+    driver.join();
+    app->mainWindow = nullptr;
+    fw::shellExecute = realShell;
+
+    ASSERT_TRUE(seen.aboutOpened);
+    EXPECT_EQ(shellVerb, L"open");
+    EXPECT_EQ(shellFile, PRODUCT_WEB_PAGE);
+    EXPECT_EQ(seen.text, L"ウェブサイトが開けません。");
+    EXPECT_NE(seen.owner, nullptr);
+    EXPECT_EQ(seen.owner, host.about.load()) << "the message belongs to the About box, not to the gadget";
+    EXPECT_FALSE(seen.aboutEnabledUnderTheMessage);
+    // A click on the About box while its message is up does nothing.
+    EXPECT_EQ(seen.callsAfterASecondClick, 1);
+    EXPECT_EQ(seen.boxesAfterASecondClick, 1);
+    // Answered, the About box is open and usable again.
+    EXPECT_TRUE(seen.aboutVisibleAfterTheAnswer);
+    EXPECT_TRUE(seen.aboutEnabledAfterTheAnswer);
+    EXPECT_EQ(seen.secondText, L"ウェブサイトが開けません。");
+    EXPECT_EQ(seen.callsAfterAThirdClick, 2);
 }
 
 }  // namespace

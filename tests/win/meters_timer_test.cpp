@@ -55,6 +55,30 @@ INSTANTIATE_TEST_SUITE_P(
                     PowerCase{"automatic resume does not restart", {PBT_APMSUSPEND, PBT_APMRESUMEAUTOMATIC}, 0},
                     PowerCase{"other events change nothing", {PBT_APMPOWERSTATUSCHANGE}, 1}));
 
+// The window goes right after the timer stops, and the meters soon after, at
+// exit. A stop that comes while a tick runs must return only once that tick has
+// finished, and no tick may run after it.
+TEST(MeterTimerStop, WaitsForARunningTickAndNoneRunsAfterIt) {
+    for (int trial = 0; trial < 3; ++trial) {
+        uint32_t timer = meters::startMeterTimer();
+        ASSERT_NE(timer, 0u);
+        int32_t memory = meters::Memory.history.nextSlot(), network = meters::Network.nextSlot();
+        // The memory step comes just before the network step: once it has moved, a tick is running.
+        DWORD start = GetTickCount();
+        while (meters::Memory.history.nextSlot() == memory) {
+            if (GetTickCount() - start > 3000) break;
+            YieldProcessor();
+        }
+        meters::stopMeterTimer(timer);
+        ASSERT_NE(meters::Memory.history.nextSlot(), memory) << "no tick came";
+        EXPECT_EQ(meters::Network.nextSlot(), meters::slotAfter(network)) << "the stop did not wait, trial " << trial;
+        int32_t memoryAfter = meters::Memory.history.nextSlot(), networkAfter = meters::Network.nextSlot();
+        Sleep(1300);
+        EXPECT_EQ(meters::Memory.history.nextSlot(), memoryAfter) << trial;
+        EXPECT_EQ(meters::Network.nextSlot(), networkAfter) << trial;
+    }
+}
+
 TEST(MeterTick, EveryMeterTakesOneSample) {
     int32_t cpu = meters::Cpu.history.nextSlot(), disk = meters::Disk.history.nextSlot(),
             clock = meters::CpuClock.history.nextSlot(), memory = meters::Memory.history.nextSlot(),

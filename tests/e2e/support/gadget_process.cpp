@@ -104,26 +104,43 @@ bool GadgetProcess::launch() {
                           &startup, &info_) != 0;
 }
 
+bool GadgetProcess::waitForWindow() {
+    return waitUntil([&] { return (window_ = findGadgetWindow(info_.dwProcessId)) != nullptr || !running(); },
+                     10000) &&
+           window_;
+}
+
 bool GadgetProcess::waitForGadget() {
-    if (!waitUntil([&] { return (window_ = findGadgetWindow(info_.dwProcessId)) != nullptr || !running(); }, 10000))
-        return false;
-    if (!window_) return false;
+    if (!waitForWindow()) return false;
     // The first paint follows the window's creation by a few hundred ms under Wine.
     WaitForInputIdle(info_.hProcess, 5000);
     Sleep(300);
     return true;
 }
 
-HANDLE GadgetProcess::startAnother() const {
+PROCESS_INFORMATION GadgetProcess::startSuspended() const {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION other{};
     std::wstring commandLine = L"\"" + exePath_ + L"\"";
-    if (!CreateProcessW(exePath_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
-                        &startup, &other))
-        return nullptr;
+    if (!CreateProcessW(exePath_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                        folder_.c_str(), &startup, &other))
+        return {};
+    return other;
+}
+
+HANDLE GadgetProcess::startAnother() const {
+    PROCESS_INFORMATION other = startSuspended();
+    if (!other.hProcess) return nullptr;
+    ResumeThread(other.hThread);
     CloseHandle(other.hThread);
     return other.hProcess;
+}
+
+int countGadgetWindows() {
+    int count = 0;
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, MAIN_WINDOW_TITLE));) ++count;
+    return count;
 }
 
 RECT GadgetProcess::windowRect() const {
@@ -205,14 +222,17 @@ MessageBoxSeen waitForMessageBox(DWORD processId, DWORD milliseconds) {
                             auto* q = reinterpret_cast<Query*>(p);
                             wchar_t childClass[16] = {};
                             GetClassNameW(child, childClass, 16);
-                            if (_wcsicmp(childClass, L"Static") != 0) return TRUE;
+                            // An icon's "text" is its resource number, not a message.
+                            if (_wcsicmp(childClass, L"Static") != 0 ||
+                                (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+                                return TRUE;
                             wchar_t text[1024] = {};
                             GetWindowTextW(child, text, 1024);
                             if (wcslen(text) > q->found.text.size()) q->found.text = text;
                             return TRUE;
                         },
                         param);
-                    // The gadget and the popups are dialogs too, without text.
+                    // The gadget and the popups are dialogs too, without text (the About box has its icon).
                     if (q->found.text.empty()) return TRUE;
                     q->found.window = window;
                     return FALSE;

@@ -31,8 +31,14 @@ public:
     // The two halves of start(), for tests that answer a message box in between.
     bool launch();
     bool waitForGadget();
+    // Waits only until the gadget window exists, not for its first paint.
+    bool waitForWindow();
     // Starts one more process of the same copy; returns its handle.
     HANDLE startAnother() const;
+    // The same, with its first thread suspended, so that several copies can be
+    // let go at the same instant.
+    PROCESS_INFORMATION startSuspended() const;
+    const std::wstring& folder() const { return folder_; }
     HWND window() const { return window_; }
     RECT windowRect() const;
     DWORD processId() const { return info_.dwProcessId; }
@@ -65,6 +71,9 @@ bool waitUntil(Condition condition, DWORD milliseconds = 5000) {
     }
     return true;
 }
+
+// Gadget windows ("OmbrelMainWindow3") of any process.
+int countGadgetWindows();
 
 // Top-level visible windows of a process, other than `except`.
 int countTopLevelWindows(DWORD processId, HWND except = nullptr);

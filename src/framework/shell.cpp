@@ -1,0 +1,9 @@
+#include "framework/shell.h"
+
+#include <shellapi.h>
+
+namespace fw {
+
+ShellExecuteFunction shellExecute = ShellExecuteW;
+
+}  // namespace fw
