@@ -46,15 +46,16 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "${PUBLISHER}"
 !define MUI_UNICON "${__FILEDIR__}\..\resources\ombrel.ico"
 !define MUI_ABORTWARNING
 
-; Set by the install section when an edited config.txt was kept.
-Var FinishNote
+; The last page's text: it also says where an edited config.txt was kept.
+Var FinishText
 
 !insertmacro MUI_PAGE_WELCOME
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_COMPONENTSPAGE_TEXT_TOP "$(OptionsText)"
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_INSTFILES
-!define MUI_FINISHPAGE_TEXT "$(MUI_TEXT_FINISH_INFO_TEXT)$FinishNote"
+!define MUI_FINISHPAGE_TEXT "$FinishText"
+!define MUI_FINISHPAGE_TEXT_LARGE
 !define MUI_FINISHPAGE_RUN "$INSTDIR\ombrel.exe"
 !insertmacro MUI_PAGE_FINISH
 
@@ -75,8 +76,8 @@ LangString ShortcutText ${LANG_ENGLISH} "Clock, calendar and system meters"
 LangString ShortcutText ${LANG_JAPANESE} "時計・カレンダー・システム メーター"
 LangString GadgetRunning ${LANG_ENGLISH} "Ombrel is running and its files cannot be replaced.$\r$\nClose Ombrel (the cross at its top right), then click Retry."
 LangString GadgetRunning ${LANG_JAPANESE} "Ombrel が起動しているため、ファイルを置き換えられません。$\r$\nOmbrel を終了してから (右上の ×)、[再試行] を押してください。"
-LangString ConfigKept ${LANG_ENGLISH} "$\r$\n$\r$\nYour edited config.txt was kept. The new version's file was put beside it as config.txt.new, in $INSTDIR."
-LangString ConfigKept ${LANG_JAPANESE} "$\r$\n$\r$\n編集された config.txt はそのまま残しました。新しい版のファイルは同じフォルダーに config.txt.new として置きました: $INSTDIR"
+LangString ConfigKept ${LANG_ENGLISH} "Ombrel has been installed.$\r$\n$\r$\nYour edited config.txt was kept. The new version's file is beside it as config.txt.new, in:$\r$\n$INSTDIR"
+LangString ConfigKept ${LANG_JAPANESE} "Ombrel をインストールしました。$\r$\n$\r$\n編集された config.txt はそのまま残し、新しい版は config.txt.new として同じフォルダーに置きました:$\r$\n$INSTDIR"
 LangString UnConfigKept ${LANG_ENGLISH} "Your edited config.txt was not removed. It is still here:$\r$\n$INSTDIR\config.txt"
 LangString UnConfigKept ${LANG_JAPANESE} "編集された config.txt は削除せずに残しました:$\r$\n$INSTDIR\config.txt"
 
@@ -137,12 +138,12 @@ Section "!$(ProgramName)" SecProgram
   File "${__FILEDIR__}\README.txt"
 
   ; Compare with what shipped before, then record what ships now.
+  StrCpy $FinishText "$(MUI_TEXT_FINISH_INFO_TEXT)"
   Call IsConfigEdited
   File "/oname=config.txt.shipped" "${BUILD_DIR}\config.txt"
   ${If} $R0 == 1
     File "/oname=config.txt.new" "${BUILD_DIR}\config.txt"
-    StrCpy $FinishNote "$(ConfigKept)"
-    DetailPrint "config.txt kept, new file: $INSTDIR\config.txt.new"
+    StrCpy $FinishText "$(ConfigKept)"
   ${Else}
     File "${BUILD_DIR}\config.txt"
     Delete "$INSTDIR\config.txt.new"
@@ -200,7 +201,7 @@ Section "Uninstall"
   Delete "$INSTDIR\config.txt.new"
   Delete "$INSTDIR\config.txt.shipped"
   ${If} $R0 == 1
-    DetailPrint "config.txt kept: $INSTDIR\config.txt"
+    DetailPrint "$(UnConfigKept)"
     MessageBox MB_OK|MB_ICONINFORMATION "$(UnConfigKept)" /SD IDOK
   ${Else}
     Delete "$INSTDIR\config.txt"

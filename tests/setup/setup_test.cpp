@@ -332,6 +332,107 @@ TEST_F(Setup, AnUpgradeKeepsTheChoiceNotToStartAtSignIn) {
     EXPECT_TRUE(exists(startMenuShortcut()));
 }
 
+// A started setup.exe that a test clicks through.
+class InteractiveSetup {
+public:
+    InteractiveSetup() {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        std::wstring program = setupProgram(), commandLine = L"\"" + program + L"\"";
+        CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &info_);
+    }
+    // The setup's work is done or not begun when a test ends it.
+    ~InteractiveSetup() {
+        if (!info_.hProcess) return;
+        TerminateProcess(info_.hProcess, 1);
+        WaitForSingleObject(info_.hProcess, 5000);
+        CloseHandle(info_.hThread);
+        CloseHandle(info_.hProcess);
+    }
+    DWORD processId() const { return info_.dwProcessId; }
+    bool running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+    // The wizard's window, once it shows a page: the one with a Next button (a
+    // message box of the setup has none).
+    HWND waitForWizard() const {
+        struct Query {
+            DWORD processId;
+            HWND wizard;
+        } query{info_.dwProcessId, nullptr};
+        waitUntil(
+            [&] {
+                EnumWindows(
+                    [](HWND window, LPARAM param) -> BOOL {
+                        auto* q = reinterpret_cast<Query*>(param);
+                        DWORD owner = 0;
+                        GetWindowThreadProcessId(window, &owner);
+                        if (owner != q->processId || !IsWindowVisible(window) || !GetDlgItem(window, IDOK))
+                            return TRUE;
+                        q->wizard = window;
+                        return FALSE;
+                    },
+                    reinterpret_cast<LPARAM>(&query));
+                return query.wizard != nullptr;
+            },
+            10000);
+        return query.wizard;
+    }
+
+private:
+    PROCESS_INFORMATION info_{};
+};
+
+// Every text the window and its controls show, one after the other.
+std::wstring textsOf(HWND window) {
+    std::wstring texts;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM param) -> BOOL {
+            wchar_t text[1024] = {};
+            if (IsWindowVisible(child)) GetWindowTextW(child, text, 1024);
+            *reinterpret_cast<std::wstring*>(param) += std::wstring(text) + L"\n";
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
+// Only the last page has a check box: "Run Ombrel".
+bool hasCheckBox(HWND window) {
+    bool found = false;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM param) -> BOOL {
+            wchar_t className[16] = {};
+            GetClassNameW(child, className, 16);
+            LONG type = GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK;
+            if (IsWindowVisible(child) && _wcsicmp(className, L"Button") == 0 &&
+                (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX))
+                *reinterpret_cast<bool*>(param) = true;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+TEST_F(Setup, AnUpgradeOverAnEditedConfigSaysOnItsLastPageWhereTheNewFileIs) {
+    ASSERT_NO_FATAL_FAILURE(installAfresh());
+    const std::string edited = shippedConfig() + "# my own line\r\n";
+    writeFile(installed(L"config.txt"), edited);
+    InteractiveSetup setup;
+    HWND wizard = setup.waitForWizard();
+    ASSERT_NE(wizard, nullptr);
+    // Next on the welcome page, Install on the options page; the last page follows.
+    SendMessageW(wizard, WM_COMMAND, IDOK, 0);
+    SendMessageW(wizard, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(waitUntil([&] { return hasCheckBox(wizard); }, 20000)) << "no last page with its Run box";
+    std::wstring texts = textsOf(wizard);
+    EXPECT_NE(texts.find(L"config.txt.new"), std::wstring::npos) << testing::PrintToString(texts);
+    EXPECT_NE(texts.find(installFolder()), std::wstring::npos) << testing::PrintToString(texts);
+    EXPECT_TRUE(holds(installed(L"config.txt"), edited));
+    EXPECT_TRUE(holds(installed(L"config.txt.new"), shippedConfig()));
+}
+
 // The parts of an install that a run of setup.exe or uninstall.exe would change,
 // after a case has set some of them apart from what setup.exe writes.
 struct InstallState {
@@ -420,14 +521,9 @@ TEST_F(Setup, TheInstallerAsksInTheSystemLanguageToCloseTheGadgetAndGoesOnAfterR
     const bool japanese = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE;
     GadgetProcess gadget;  // any running gadget counts, wherever it was started from
     ASSERT_TRUE(gadget.start());
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION setup{};
-    std::wstring program = setupProgram(), commandLine = L"\"" + program + L"\"";
-    ASSERT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &setup));
+    InteractiveSetup setup;
 
-    MessageBoxSeen box = waitForMessageBox(setup.dwProcessId, 10000);
+    MessageBoxSeen box = waitForMessageBox(setup.processId(), 10000);
     ASSERT_NE(box.window, nullptr);
     const std::wstring english = L"Close Ombrel", japaneseText = L"Ombrel を終了してから";
     EXPECT_NE(box.text.find(japanese ? japaneseText : english), std::wstring::npos) << testing::PrintToString(box.text);
@@ -436,26 +532,13 @@ TEST_F(Setup, TheInstallerAsksInTheSystemLanguageToCloseTheGadgetAndGoesOnAfterR
     // Retry while the gadget still runs asks again; once it is closed the pages follow.
     PostMessageW(box.window, WM_COMMAND, IDRETRY, 0);
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(box.window); }));
-    MessageBoxSeen again = waitForMessageBox(setup.dwProcessId, 10000);
+    MessageBoxSeen again = waitForMessageBox(setup.processId(), 10000);
     ASSERT_NE(again.window, nullptr);
     gadget.endSession();
     ASSERT_TRUE(gadget.waitForExit(5000));
     PostMessageW(again.window, WM_COMMAND, IDRETRY, 0);
-    HWND page = nullptr;
-    EXPECT_TRUE(waitUntil(
-        [&] {
-            page = otherWindow(setup.dwProcessId, nullptr);
-            wchar_t title[256] = {};
-            if (page) GetWindowTextW(page, title, 256);
-            return page && std::wstring(title).find(L"Ombrel") != std::wstring::npos;
-        },
-        10000));
-    EXPECT_EQ(WaitForSingleObject(setup.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
-    // The welcome page has changed nothing yet; a cancel there only asks to confirm.
-    TerminateProcess(setup.hProcess, 1);
-    WaitForSingleObject(setup.hProcess, 5000);
-    CloseHandle(setup.hThread);
-    CloseHandle(setup.hProcess);
+    EXPECT_NE(setup.waitForWizard(), nullptr);
+    EXPECT_TRUE(setup.running());
 }
 
 }  // namespace
