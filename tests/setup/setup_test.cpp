@@ -352,30 +352,12 @@ public:
     }
     DWORD processId() const { return info_.dwProcessId; }
     bool running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
-    // The wizard's window, once it shows a page: the one with a Next button (a
-    // message box of the setup has none).
+    // The wizard's window, once it shows a page: it has a Next button, which a
+    // message box of the setup has not.
     HWND waitForWizard() const {
-        struct Query {
-            DWORD processId;
-            HWND wizard;
-        } query{info_.dwProcessId, nullptr};
-        waitUntil(
-            [&] {
-                EnumWindows(
-                    [](HWND window, LPARAM param) -> BOOL {
-                        auto* q = reinterpret_cast<Query*>(param);
-                        DWORD owner = 0;
-                        GetWindowThreadProcessId(window, &owner);
-                        if (owner != q->processId || !IsWindowVisible(window) || !GetDlgItem(window, IDOK))
-                            return TRUE;
-                        q->wizard = window;
-                        return FALSE;
-                    },
-                    reinterpret_cast<LPARAM>(&query));
-                return query.wizard != nullptr;
-            },
-            10000);
-        return query.wizard;
+        HWND wizard = nullptr;
+        auto shown = [&] { return (wizard = otherWindow(info_.dwProcessId, nullptr)) && GetDlgItem(wizard, IDOK); };
+        return waitUntil(shown, 10000) ? wizard : nullptr;
     }
 
 private:
