@@ -24,6 +24,7 @@ ombrel_install_packages() {
     [clang++]="clang"
     [convert]="imagemagick"
     [zip]="zip unzip"
+    [makensis]="nsis"
     [iconv]="libc-bin"
     [xdpyinfo]="x11-utils"
     [xsetroot]="x11-xserver-utils"
