@@ -2,6 +2,7 @@
 // The application object: start-up, and for the rest of the process the shared
 // store of settings, scale, palette, calendar records and the cell table.
 #include <array>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,7 +12,7 @@
 #include "app/scale.h"
 #include "app/theme_palette.h"
 #include "calendar/calendar_records.h"
-#include "draw/gdiplus_wrappers.h"
+#include "draw/gdiplus_session.h"
 #include "framework/application.h"
 
 class COmbrelDlg;
@@ -47,8 +48,8 @@ public:
     app::ThemePalette ThemePalette{};
     int32_t sizePercent = 100;
     int32_t shadow = 0;
-    Gdiplus::GdiplusStartupInput gdiplusStartupInput;
-    ULONG_PTR gdiplusToken = 0;
+    // From start-up until the gadget is gone.
+    std::optional<draw::GdiplusSession> gdiplus;
 
 private:
     struct HandleCloser {

@@ -42,14 +42,8 @@ protected:
         GetClientRect(hwnd(), &client);
         GImageEx image;
         image.create(client.right, -client.bottom, 32);
-        HDC imageDC = image.getDC();
-        {
-            draw::Graphics graphics(imageDC);
-            compose(graphics, image, static_cast<int>(client.right), static_cast<int>(client.bottom));
-            HDC windowDC = GetDC(hwnd());
-            image.blit(windowDC);
-            ReleaseDC(hwnd(), windowDC);
-        }
-        image.releaseDC();
+        draw::Graphics graphics(image.dc());
+        compose(graphics, image, static_cast<int>(client.right), static_cast<int>(client.bottom));
+        image.blit(fw::WindowDC(hwnd()).get());
     }
 };

@@ -1,6 +1,6 @@
 #pragma once
 // Dialogs built from templates and run modally, with a declarative message table
-// (see messageEntries in the dialogs), overridable OK and Cancel, message
+// (each dialog's handleMessage holds one), overridable OK and Cancel, message
 // pre-translation and the reflection of control messages to bound controls.
 #include <windows.h>
 

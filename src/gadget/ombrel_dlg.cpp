@@ -62,7 +62,6 @@ BOOL COmbrelDlg::onInitDialog() {
 void COmbrelDlg::rebuildBackBuffer(bool initial) {
     if (!initial) {
         backGraphics.reset();
-        backBuffer.releaseDC();
         backBuffer.destroy();
     }
     app::Scale s = theApp.scale();
@@ -70,8 +69,7 @@ void COmbrelDlg::rebuildBackBuffer(bool initial) {
     ++backBufferGeneration;
     MoveWindow(hwnd(), theApp.mainLeft, theApp.mainTop, size.width, size.height, TRUE);
     backBuffer.create(size.width, -size.height, 32);
-    HDC dc = backBuffer.getDC();
-    backGraphics = std::make_unique<Graphics>(dc);
+    backGraphics = std::make_unique<Graphics>(backBuffer.dc());
 
     gadget::HitRects hits = gadget::hitRects(s);
     calendarRect = hits.calendarRect;
@@ -101,7 +99,6 @@ LRESULT COmbrelDlg::onEraseBkgnd(WPARAM, LPARAM) { return FALSE; }
 LRESULT COmbrelDlg::onDestroy(WPARAM, LPARAM) {
     meters::stopMeterTimer(meterTimerId);
     backGraphics.reset();
-    backBuffer.releaseDC();
     return 0;
 }
 
@@ -116,9 +113,7 @@ void COmbrelDlg::drawBox(Graphics& g, draw::SolidBrush& fill, draw::Pen& line, c
 
 LRESULT COmbrelDlg::onPaint(WPARAM, LPARAM) {
     defaultPaint();
-    HDC windowDC = GetDC(hwnd());
-    paintWindow(windowDC);
-    ReleaseDC(hwnd(), windowDC);
+    paintWindow(fw::WindowDC(hwnd()).get());
     return 0;
 }
 
