@@ -15,8 +15,9 @@ It prints "own=... prefix=... xserver=... total=..." (prefix only with
 The times are fields 14 to 17 of /proc/PID/stat: user and system ticks, and
 those of the children the process has waited for. The groups are read every
 second, so that a process born in the window counts from zero, and one that
-ends in it counts up to its last reading, or not at all when a parent in its
-group is still there: that parent's children's ticks hold its whole life.
+ends in it counts up to its last reading, or not at all when its parent in its
+group (or theirs, up to one still there) waited for it: the children's ticks of
+that parent hold its whole life.
 """
 import argparse
 import os
@@ -98,12 +99,18 @@ def measure(groups, seconds, verbose):
             first_seen.setdefault(key, process)
         latest.update(now)
     elapsed = time.monotonic() - opened
-    alive = {(pid, group) for (pid, _), (group, *_) in now.items()}
+    by_pid = {key[0]: key for key in latest}  # the newest process of each pid
+
+    def waited_for(key):
+        """Whether a member of its group that is still there holds an ended process's ticks."""
+        parent = by_pid.get(latest[key][2])
+        return parent is not None and latest[parent][0] == latest[key][0] and (
+            parent in now or waited_for(parent))
 
     used = {}
     for key, (group, name, parent, ticks) in latest.items():
         begin = 0 if key[1] >= window_start else first_seen[key][3]
-        end = 0 if key not in now and (parent, group) in alive else ticks
+        end = 0 if key not in now and waited_for(key) else ticks
         share = 100.0 * (end - begin) / TICKS / elapsed
         used[group] = used.get(group, 0.0) + share
         if verbose:
