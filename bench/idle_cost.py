@@ -42,6 +42,7 @@ def read_stat(pid):
 
 
 def runs_in_prefix(pid, prefix):
+    """Whether a process is Wine's (a Windows program or wineserver) and of this prefix."""
     try:
         if not os.readlink(f'/proc/{pid}/exe').startswith(WINE_DIR):
             return False
