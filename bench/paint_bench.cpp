@@ -18,7 +18,7 @@
 #include "app/now.h"
 #include "app/ombrel_app.h"
 #include "calendar/config_loader.h"
-#include "draw/gdiplus_session.h"
+#include "framework/gdiplus_session.h"
 #include "calendar/month_calendar.h"
 #include "dialogs/calendar_dlg.h"
 #include "gadget/ombrel_dlg.h"
@@ -56,7 +56,7 @@ long long privateKb() { return probe::sampleProcess(GetCurrentProcessId()).priva
 }  // namespace
 
 int main() {
-    draw::GdiplusSession gdiplus;
+    fw::GdiplusSession gdiplus;
     _wsetlocale(LC_ALL, L"Japanese");
     auto silently = [](const std::wstring& message) { std::fwprintf(stderr, L"config.txt: %ls\n", message.c_str()); };
     loadCalendarConfig(silently);

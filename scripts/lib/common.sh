@@ -21,6 +21,8 @@ ombrel_install_packages() {
     [Xvfb]="xvfb xauth"
     [cmake]="cmake"
     [g++]="g++"
+    [python3]="python3"
+    [clang-format]="clang-format"
     [clang++]="clang"
     [convert]="imagemagick"
     [zip]="zip unzip"

@@ -2,8 +2,8 @@
 // The application object: start-up, and for the rest of the process the shared
 // store of settings, scale, palette, calendar records and the cell table.
 #include <array>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,8 +12,8 @@
 #include "app/scale.h"
 #include "app/theme_palette.h"
 #include "calendar/calendar_records.h"
-#include "draw/gdiplus_session.h"
 #include "framework/application.h"
+#include "framework/gdiplus_session.h"
 
 class COmbrelDlg;
 
@@ -49,7 +49,7 @@ public:
     int32_t sizePercent = 100;
     int32_t shadow = 0;
     // From start-up until the gadget is gone.
-    std::optional<draw::GdiplusSession> gdiplus;
+    std::optional<fw::GdiplusSession> gdiplus;
 
 private:
     struct HandleCloser {

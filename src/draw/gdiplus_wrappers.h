@@ -3,14 +3,7 @@
 // failed creation leaves an empty handle and later calls with it simply fail.
 // The graphics wrapper records the status of the last failing call, which
 // nothing reads: a paint always runs to its end.
-#include <windows.h>
-// gdiplus.h needs min and max, which NOMINMAX hides.
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}
-#include <gdiplus.h>
+#include "framework/gdiplus.h"
 
 #include <cstdint>
 #include <string_view>

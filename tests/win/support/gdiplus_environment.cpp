@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "draw/gdiplus_session.h"
+#include "framework/gdiplus_session.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ public:
     void TearDown() override { session_.reset(); }
 
 private:
-    std::optional<draw::GdiplusSession> session_;
+    std::optional<fw::GdiplusSession> session_;
 };
 
 const testing::Environment* const environment = testing::AddGlobalTestEnvironment(new GdiplusEnvironment);

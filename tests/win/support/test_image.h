@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/ombrel_app.h"
+#include "draw/gdiplus_wrappers.h"
 #include "draw/gimage_ex.h"
 
 namespace wintest {

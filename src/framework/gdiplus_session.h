@@ -2,9 +2,9 @@
 // GDI+ for as long as this object lives: version 1, no debug callback, with its
 // background thread and external codecs (the start-up record's defaults). The
 // program, the test programs and the benchmark each hold one.
-#include "draw/gdiplus_wrappers.h"
+#include "framework/gdiplus.h"
 
-namespace draw {
+namespace fw {
 
 class GdiplusSession {
 public:
@@ -22,4 +22,4 @@ private:
     Gdiplus::Status status_;
 };
 
-}  // namespace draw
+}  // namespace fw
