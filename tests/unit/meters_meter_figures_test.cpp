@@ -89,4 +89,9 @@ TEST(CpuSource, FailingCounterIsGivenUpButOneFailureIsForgiven) {
     EXPECT_EQ(choice.source(), CpuSource::SystemTimes);
 }
 
+TEST(ClockRatio, ClockAboveTheRatedOneIsNotClamped) {
+    EXPECT_DOUBLE_EQ(meters::clockPercent(4.5, 3.6), 125.0);
+    EXPECT_DOUBLE_EQ(meters::clockPercent(1.8, 3.6), 50.0);
+}
+
 }  // namespace
