@@ -1,4 +1,5 @@
-// The settings popup, driven with the real mouse: themes, sizes and shadow as the screen and the registry show them.
+// The settings popup, driven with the real mouse: themes, sizes and shadow as
+// the screen and the registry show them.
 #include <gtest/gtest.h>
 
 #include "support/gadget_process.h"
