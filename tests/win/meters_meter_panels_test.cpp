@@ -8,6 +8,7 @@
 #include "gadget/gadget_layout.h"
 #include "meters/meter_panels.h"
 #include "meters/meters.h"
+#include "support/app_scope.h"
 #include "support/test_image.h"
 
 namespace {
@@ -65,7 +66,7 @@ protected:
     int right(gadget::Panel p) const { return static_cast<int>(std::lround(rect(p).x + rect(p).width)); }
 
 private:
-    wintest::AppSettings settings_;
+    wintest::AppScope settings_;
     std::optional<wintest::TestImage> canvas_;
     std::array<draw::RectF, gadget::PANEL_COUNT> rects_{};
 };
