@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "common/case_name.h"
 #include "meters/brand_clock.h"
 
 namespace {
@@ -21,6 +22,8 @@ struct BrandCase {
     const char* tail;
     double mhz;
 };
+
+void PrintTo(const BrandCase& c, std::ostream* os) { *os << '"' << c.tail << '"'; }
 
 class BrandClock : public testing::TestWithParam<BrandCase> {};
 
@@ -42,7 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
                     // "GH" at bytes 14 and 15 leaves no room for the 'z'
                     BrandCase{"CPU @ 1234567.GH", 0},
                     BrandCase{"AMD EPYC", 0},
-                    BrandCase{"", 0}));
+                    BrandCase{"", 0}),
+    [](const testing::TestParamInfo<BrandCase>& info) {
+        return testing_names::identifier(std::string_view(info.param.tail));
+    });
 
 TEST(BrandClock, SpacesBeforeTheDigitGiveNoPositiveClock) {
     // Three spaces then 3GHz: the spaces count as negative digits.

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/case_name.h"
 #include "meters/clock_measure.h"
 
 namespace {
@@ -46,6 +47,8 @@ struct FailedCalibrationCase {
     meters::TscCalibration calibration;
 };
 
+void PrintTo(const FailedCalibrationCase& c, std::ostream* os) { *os << c.what; }
+
 class FailedCalibration : public testing::TestWithParam<FailedCalibrationCase> {};
 
 TEST_P(FailedCalibration, FallsBackToTheBrandClockThenToTheAssumption) {
@@ -62,6 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(FailedCalibrationCase{"no performance counts elapsed", {10000000, 700, 700, 0, 5000}},
                     FailedCalibrationCase{"performance counter went back", {10000000, 700, 600, 0, 5000}},
                     FailedCalibrationCase{"no frequency", {0, 0, 1000000, 0, 5000}},
-                    FailedCalibrationCase{"time-stamp counter stood still", {10000000, 0, 1000000, 42, 42}}));
+                    FailedCalibrationCase{"time-stamp counter stood still", {10000000, 0, 1000000, 42, 42}}),
+    testing_names::ByWhat());
 
 }  // namespace
