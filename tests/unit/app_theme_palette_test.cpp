@@ -1,47 +1,90 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <iterator>
+#include <utility>
+
 #include "app/theme_palette.h"
+#include "draw/transparent_key.h"
 
 namespace {
 
-TEST(ThemePalette, EachThemeHasItsFrameAndPanel) {
-    struct Case {
-        int theme;
-        uint32_t frame, panel, text;
-    } cases[] = {
-        {0, 0xFF404040, 0xFF000000, 0xFFC0C0C0}, {1, 0xFF60A060, 0xFFE0F0E0, 0xFF202020},
-        {2, 0xFF8080E0, 0xFFE0E0F0, 0xFF202020}, {3, 0xFFE06060, 0xFFF0E0E0, 0xFF202020},
-        {4, 0xFF808080, 0xFFF0F0F0, 0xFF202020},
-    };
-    for (const Case& c : cases) {
-        app::ThemePalette p{};
-        ASSERT_TRUE(app::themePalette(c.theme, p));
-        EXPECT_EQ(p.frame, c.frame) << c.theme;
-        EXPECT_EQ(p.panel, c.panel) << c.theme;
-        EXPECT_EQ(p.text, c.text) << c.theme;
+app::ThemePalette paletteOf(int theme) {
+    app::ThemePalette p{};
+    EXPECT_TRUE(app::themePalette(theme, p)) << theme;
+    return p;
+}
+
+// Rec. 601 luma of an ARGB colour, 0..255.
+int luma(uint32_t argb) {
+    return static_cast<int>((299 * ((argb >> 16) & 0xFF) + 587 * ((argb >> 8) & 0xFF) + 114 * (argb & 0xFF)) / 1000);
+}
+
+// The theme the user picks is known by its frame; the black one alone has a dark panel.
+TEST(ThemePalette, EachThemeHasItsFrameAndADarkOrLightPanel) {
+    const std::pair<uint32_t, bool> frames[app::THEME_COUNT] = {
+        {0xFF404040, true}, {0xFF60A060, false}, {0xFF8080E0, false}, {0xFFE06060, false}, {0xFF808080, false}};
+    for (int theme = 0; theme < app::THEME_COUNT; ++theme) {
+        app::ThemePalette p = paletteOf(theme);
+        EXPECT_EQ(p.frame, frames[theme].first) << theme;
+        EXPECT_EQ(luma(p.panel) < 0x40, frames[theme].second) << theme;
     }
 }
 
-TEST(ThemePalette, DarkThemeDiffersFromTheLightOnesBeyondFrameAndPanel) {
-    app::ThemePalette dark{}, green{};
-    ASSERT_TRUE(app::themePalette(0, dark));
-    ASSERT_TRUE(app::themePalette(1, green));
-    EXPECT_EQ(dark.red, 0xFFFF2020u);
-    EXPECT_EQ(green.red, 0xFFFF4040u);
-    EXPECT_EQ(dark.yellow, 0xFFD0D000u);
-    EXPECT_EQ(green.yellow, 0xFFA0A000u);
-    EXPECT_EQ(dark.gridTop, 0xFF808080u);
-    EXPECT_EQ(green.gridTop, 0xFF707070u);
-    EXPECT_EQ(green.frameText, 0xFF000000u);
+TEST(ThemePalette, TextStandsOutFromWhatItIsWrittenOn) {
+    for (int theme = 0; theme < app::THEME_COUNT; ++theme) {
+        app::ThemePalette p = paletteOf(theme);
+        EXPECT_GT(std::abs(luma(p.text) - luma(p.panel)), 0x80) << theme;
+        EXPECT_GT(std::abs(luma(p.frameText) - luma(p.frame)), 0x50) << theme;
+    }
+}
+
+// A day's ink tells plain days, holidays, Saturdays, special days and today
+// apart, on the panel they are drawn on.
+TEST(ThemePalette, TheDayInksDifferFromEachOtherAndFromThePanel) {
+    for (int theme = 0; theme < app::THEME_COUNT; ++theme) {
+        app::ThemePalette p = paletteOf(theme);
+        const uint32_t inks[] = {p.panel, p.text, p.red, p.blue, p.yellow, p.gray};
+        for (size_t i = 0; i < std::size(inks); ++i)
+            for (size_t j = i + 1; j < std::size(inks); ++j)
+                EXPECT_NE(inks[i], inks[j]) << "theme " << theme << ", inks " << i << " and " << j;
+    }
+}
+
+// Every colour is opaque, and none is the key that the layered windows cut out.
+TEST(ThemePalette, ColoursAreOpaqueAndNeverTheTransparentKey) {
+    for (int theme = 0; theme < app::THEME_COUNT; ++theme) {
+        app::ThemePalette p = paletteOf(theme);
+        for (uint32_t colour : {p.frame, p.frameText, p.panel, p.grid, p.gridTop, p.text, p.red, p.green, p.blue,
+                                p.yellow, p.border, p.gray, p.silver}) {
+            EXPECT_EQ(colour >> 24, 0xFFu) << theme;
+            EXPECT_NE(colour, draw::TRANSPARENT_KEY) << theme;
+        }
+    }
+}
+
+// The black theme's marks are brighter than the light themes', for the black panel.
+TEST(ThemePalette, TheDarkThemeHasMarksOfItsOwn) {
+    app::ThemePalette dark = paletteOf(0), green = paletteOf(1);
+    EXPECT_NE(dark.red, green.red);
+    EXPECT_NE(dark.yellow, green.yellow);
+    EXPECT_NE(dark.gridTop, green.gridTop);
+    EXPECT_GT(luma(dark.yellow), luma(green.yellow));
     EXPECT_EQ(dark.silver, green.silver);
+    // The light themes differ in their frame and panel only.
+    for (int theme = 2; theme < app::THEME_COUNT; ++theme) {
+        app::ThemePalette p = paletteOf(theme);
+        p.frame = green.frame;
+        p.panel = green.panel;
+        EXPECT_EQ(p, green) << theme;
+    }
 }
 
 TEST(ThemePalette, AnUnknownIndexChangesNothing) {
     for (int index : {-1, 5, 7, 2147483647}) {
         app::ThemePalette p{};
         EXPECT_FALSE(app::themePalette(index, p)) << index;
-        EXPECT_EQ(p.frame, 0u) << index;
-        EXPECT_EQ(p.silver, 0u) << index;
+        EXPECT_EQ(p, app::ThemePalette{}) << index;
     }
 }
 
