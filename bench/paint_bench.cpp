@@ -18,6 +18,7 @@
 #include "app/now.h"
 #include "app/ombrel_app.h"
 #include "calendar/config_loader.h"
+#include "framework/gdiplus_session.h"
 #include "calendar/month_calendar.h"
 #include "dialogs/calendar_dlg.h"
 #include "gadget/ombrel_dlg.h"
@@ -55,9 +56,7 @@ long long privateKb() { return probe::sampleProcess(GetCurrentProcessId()).priva
 }  // namespace
 
 int main() {
-    Gdiplus::GdiplusStartupInput input;
-    ULONG_PTR token = 0;
-    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+    fw::GdiplusSession gdiplus;
     _wsetlocale(LC_ALL, L"Japanese");
     auto silently = [](const std::wstring& message) { std::fwprintf(stderr, L"config.txt: %ls\n", message.c_str()); };
     loadCalendarConfig(silently);
@@ -107,9 +106,8 @@ int main() {
         auto throughImage = [&](auto paint) {
             GImageEx image;
             image.create(l.width, -l.height, 32);
-            draw::Graphics g(image.getDC());
+            draw::Graphics g(image.dc());
             paint(g, image);
-            image.releaseDC();
         };
         throughImage([&](draw::Graphics& g, GImageEx& image) { browser.paintBrowser(g, image, l.width, l.height); });
         const calendar::SpecialDay* holiday = nullptr;
@@ -149,7 +147,7 @@ int main() {
         dialogs::BrowserLayout l = dialogs::browserLayout(theApp.scale());
         GImageEx image;
         image.create(l.width, -l.height, 32);
-        draw::Graphics g(image.getDC());
+        draw::Graphics g(image.dc());
         browser.paintLayers(g, image, l.width, l.height, draw::Layers::All, calendar::localToday(app::now()));
         long long withoutBrowserBase = privateKb();
         browser.paintBrowser(g, image, l.width, l.height);
@@ -199,6 +197,5 @@ int main() {
                 }
         }));
 
-    Gdiplus::GdiplusShutdown(token);
     return 0;
 }

@@ -21,6 +21,8 @@ ombrel_install_packages() {
     [Xvfb]="xvfb xauth"
     [cmake]="cmake"
     [g++]="g++"
+    [python3]="python3"
+    [clang-format]="clang-format"
     [clang++]="clang"
     [convert]="imagemagick"
     [zip]="zip unzip"
@@ -85,11 +87,12 @@ ombrel_free_display() {
 }
 
 # A headless X server of our own, 1920 x 1080, on a free display number, with a
-# desktop colour that no window of the program uses.
+# desktop colour that no window of the program uses. Its PID is in OMBREL_XVFB_PID.
 ombrel_start_xvfb() {
   local n
   n=$(ombrel_free_display "${1:-90}")
   Xvfb ":$n" -screen 0 1920x1080x24 -noreset -nolisten tcp >/dev/null 2>&1 </dev/null &
+  OMBREL_XVFB_PID=$!
   OMBREL_PIDS+=($!)
   export DISPLAY=":$n"
   local i
@@ -102,6 +105,17 @@ ombrel_start_xvfb() {
   done
   ombrel_log "Xvfb did not start on :$n"
   return 1
+}
+
+# Stops the X server that ombrel_start_xvfb started last, before the others.
+ombrel_stop_xvfb() {
+  kill "$OMBREL_XVFB_PID" 2>/dev/null || true
+  wait "$OMBREL_XVFB_PID" 2>/dev/null || true
+  local pid keep=()
+  for pid in "${OMBREL_PIDS[@]}"; do
+    [ "$pid" = "$OMBREL_XVFB_PID" ] || keep+=("$pid")
+  done
+  OMBREL_PIDS=("${keep[@]}")
 }
 
 # A persistent wineserver, so that each Wine process starts in a tenth of a second.

@@ -3,6 +3,7 @@
 #include <clocale>
 
 #include "calendar/config_loader.h"
+#include "framework/gdi_object.h"
 #include "ombrel_version.h"
 #include "gadget/ombrel_dlg.h"
 
@@ -36,13 +37,14 @@ bool COmbrelApp::initInstance() {
     if (GetLastError() == ERROR_ALREADY_EXISTS) return false;
     if (FindWindowW(nullptr, MAIN_WINDOW_TITLE)) return false;
 
-    Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusStartupInput, nullptr);
+    gdiplus.emplace();
     setRegistryKey(L"Fenwold");
 
-    HDC screen = GetDC(nullptr);
-    dpiScaleX = static_cast<float>(GetDeviceCaps(screen, LOGPIXELSX)) / 96.0f;
-    dpiScaleY = static_cast<float>(GetDeviceCaps(screen, LOGPIXELSY)) / 96.0f;
-    ReleaseDC(nullptr, screen);
+    {
+        fw::WindowDC screen(nullptr);
+        dpiScaleX = static_cast<float>(GetDeviceCaps(screen.get(), LOGPIXELSX)) / 96.0f;
+        dpiScaleY = static_cast<float>(GetDeviceCaps(screen.get(), LOGPIXELSY)) / 96.0f;
+    }
 
     mainLeft = getProfileInt(SETTINGS_SECTION, L"MainLeft", app::UNSET_POSITION);
     mainTop = getProfileInt(SETTINGS_SECTION, L"MainTop", app::UNSET_POSITION);
@@ -69,7 +71,7 @@ bool COmbrelApp::initInstance() {
     mainDialog = nullptr;
     delete dialog;
 
-    Gdiplus::GdiplusShutdown(gdiplusToken);
+    gdiplus.reset();
     return false;
 }
 

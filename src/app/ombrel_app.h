@@ -3,6 +3,7 @@
 // store of settings, scale, palette, calendar records and the cell table.
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,8 +12,8 @@
 #include "app/scale.h"
 #include "app/theme_palette.h"
 #include "calendar/calendar_records.h"
-#include "draw/gdiplus_wrappers.h"
 #include "framework/application.h"
+#include "framework/gdiplus_session.h"
 
 class COmbrelDlg;
 
@@ -47,8 +48,8 @@ public:
     app::ThemePalette ThemePalette{};
     int32_t sizePercent = 100;
     int32_t shadow = 0;
-    Gdiplus::GdiplusStartupInput gdiplusStartupInput;
-    ULONG_PTR gdiplusToken = 0;
+    // From start-up until the gadget is gone.
+    std::optional<fw::GdiplusSession> gdiplus;
 
 private:
     struct HandleCloser {

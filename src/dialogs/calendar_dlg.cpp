@@ -28,9 +28,9 @@ bool CCalendarDlg::handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
     static constexpr fw::MessageEntry<CCalendarDlg> messageTable[] = {
         fw::onMessage(WM_ERASEBKGND, &CCalendarDlg::onEraseBkgnd),
         fw::onMessage(WM_PAINT, &CCalendarDlg::onPaint),
-        fw::onMessage(WM_MOUSEMOVE, &CCalendarDlg::onMouseMove),
-        fw::onMessage(WM_LBUTTONDOWN, &CCalendarDlg::onLButtonDown),
-        fw::onMessage(WM_LBUTTONUP, &CCalendarDlg::onLButtonUp),
+        fw::onMouse(WM_MOUSEMOVE, &CCalendarDlg::onMouseMove),
+        fw::onMouse(WM_LBUTTONDOWN, &CCalendarDlg::onLButtonDown),
+        fw::onMouse(WM_LBUTTONUP, &CCalendarDlg::onLButtonUp),
     };
     return fw::dispatchMessage<CCalendarDlg>(this, messageTable, message, wParam, lParam, result);
 }
@@ -128,8 +128,7 @@ void CCalendarDlg::paintLayers(draw::Graphics& g, GImageEx& image, int width, in
     if (draw::has(layers, draw::Layers::Moving)) drawYearOverlays(g);
 }
 
-LRESULT CCalendarDlg::onLButtonDown(WPARAM, LPARAM lParam) {
-    POINT p = pointOf(lParam);
+LRESULT CCalendarDlg::onLButtonDown(POINT p) {
     // The marks act on release.
     if (closeRect.contains(p.x, p.y) || prevYearRect.contains(p.x, p.y) || nextYearRect.contains(p.x, p.y))
         return 0;
@@ -141,8 +140,7 @@ LRESULT CCalendarDlg::onLButtonDown(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-LRESULT CCalendarDlg::onLButtonUp(WPARAM, LPARAM lParam) {
-    POINT p = pointOf(lParam);
+LRESULT CCalendarDlg::onLButtonUp(POINT p) {
     ReleaseCapture();
     dragging = false;
     if (closeRect.contains(p.x, p.y)) {
@@ -155,8 +153,7 @@ LRESULT CCalendarDlg::onLButtonUp(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-LRESULT CCalendarDlg::onMouseMove(WPARAM, LPARAM lParam) {
-    POINT p = pointOf(lParam);
+LRESULT CCalendarDlg::onMouseMove(POINT p) {
     dialogs::BrowserLayout l = layout();
     if (dragging) {
         dragStep(p, dragOffset, l.width, l.height);

@@ -78,9 +78,9 @@ protected:
 private:
     LRESULT onEraseBkgnd(WPARAM, LPARAM);
     LRESULT onPaint(WPARAM, LPARAM);
-    LRESULT onMouseMove(WPARAM, LPARAM);
-    LRESULT onLButtonDown(WPARAM, LPARAM);
-    LRESULT onLButtonUp(WPARAM, LPARAM);
+    LRESULT onMouseMove(POINT p);
+    LRESULT onLButtonDown(POINT p);
+    LRESULT onLButtonUp(POINT p);
     void invalidate();
     void showYear();
     dialogs::BrowserLayout layout() const;

@@ -43,8 +43,8 @@ void GButtonEx::drawItem(const DRAWITEMSTRUCT& item) {
     HDC dc = item.hDC;
     RECT rect = item.rcItem;
 
-    HBRUSH face = CreateSolidBrush(backgroundColor);
-    FillRect(dc, &rect, face);
+    fw::Brush face(CreateSolidBrush(backgroundColor));
+    FillRect(dc, &rect, face.get());
     drawCaption(dc, rect, caption, textColor);
     DrawEdge(dc, &rect, EDGE_RAISED, BF_RIGHT | BF_BOTTOM);
     if (item.itemState & ODS_FOCUS) {
@@ -52,7 +52,6 @@ void GButtonEx::drawItem(const DRAWITEMSTRUCT& item) {
     } else if (item.itemState & ODS_DISABLED) {
         drawCaption(dc, rect, caption, RGB(0xFF, 0xFF, 0xFF));
     }
-    DeleteObject(face);
 }
 
 GEditEx::GEditEx() : font_(createMeiryoBold(theApp.scale().isy(20))) {}

@@ -33,7 +33,7 @@ CMenuDlg::~CMenuDlg() = default;
 bool CMenuDlg::handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     static constexpr fw::MessageEntry<CMenuDlg> messageTable[] = {
         fw::onMessage(WM_PAINT, &CMenuDlg::onPaint),
-        fw::onMessage(WM_MOUSEMOVE, &CMenuDlg::onMouseMove),
+        fw::onMouse(WM_MOUSEMOVE, &CMenuDlg::onMouseMove),
         fw::onMessage(WM_LBUTTONDOWN, &CMenuDlg::onLButtonDown),
         fw::onMessage(WM_POPUP_SHOWN, &CMenuDlg::onShown),
     };
@@ -119,10 +119,9 @@ void CMenuDlg::paintItems(draw::Graphics& g, int width, int height) const {
     }
 }
 
-LRESULT CMenuDlg::onMouseMove(WPARAM, LPARAM lParam) {
+LRESULT CMenuDlg::onMouseMove(POINT p) {
     // With the capture the point may lie anywhere on the desktop.
     dialogs::MenuLayout layout = dialogs::menuLayout(theApp.scale());
-    POINT p = pointOf(lParam);
     hoverItem = dialogs::menuItemAt(layout, p.x, p.y);
     InvalidateRect(hwnd(), nullptr, FALSE);
     return 0;

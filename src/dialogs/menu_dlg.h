@@ -26,7 +26,7 @@ protected:
 
 private:
     LRESULT onPaint(WPARAM, LPARAM);
-    LRESULT onMouseMove(WPARAM, LPARAM);
+    LRESULT onMouseMove(POINT p);
     LRESULT onLButtonDown(WPARAM, LPARAM);
     LRESULT onShown(WPARAM, LPARAM);
     void applyHoverItem();

@@ -20,7 +20,7 @@ public:
         if (image_.isNull() || image_.width() != width || image_.height() != height) {
             graphics_.reset();
             image_.create(width, -height, 32);
-            graphics_ = std::make_unique<Graphics>(image_.getDC());
+            graphics_ = std::make_unique<Graphics>(image_.dc());
             key_.reset();
         }
         return key_ != key;

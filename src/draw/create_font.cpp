@@ -20,11 +20,11 @@ FallbackFamily& fallbackFamily() {
 }  // namespace
 
 Font createFont(const wchar_t* familyName, float emSize, int style) {
-    Gdiplus::GpFontFamily* named = nullptr;
+    const FontFamily named(familyName);
     Gdiplus::GpFontFamily* family = nullptr;
-    GpStatus status = gp::GdipCreateFontFamilyFromName(familyName, nullptr, &named);
+    GpStatus status = named.status();
     if (status == Gdiplus::Ok) {
-        family = named;
+        family = named.handle();
     } else {
         FallbackFamily& fallback = fallbackFamily();
         family = fallback.family;
@@ -37,7 +37,6 @@ Font createFont(const wchar_t* familyName, float emSize, int style) {
         if (status != Gdiplus::Ok && fallback.status == Gdiplus::Ok && family != fallback.family)
             status = gp::GdipCreateFont(fallback.family, emSize, style, Gdiplus::UnitPoint, &font);
     }
-    if (named) gp::GdipDeleteFontFamily(named);
     Font result(status == Gdiplus::Ok ? font : nullptr);
     result.setStatus(status);
     return result;

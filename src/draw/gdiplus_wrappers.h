@@ -3,14 +3,7 @@
 // failed creation leaves an empty handle and later calls with it simply fail.
 // The graphics wrapper records the status of the last failing call, which
 // nothing reads: a paint always runs to its end.
-#include <windows.h>
-// gdiplus.h needs min and max, which NOMINMAX hides.
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}
-#include <gdiplus.h>
+#include "framework/gdiplus.h"
 
 #include <cstdint>
 #include <string_view>
@@ -84,6 +77,36 @@ public:
 
 private:
     Gdiplus::GpStringFormat* handle_ = nullptr;
+};
+
+// A path of figures, filled in `mode`; the status of its creation is kept.
+class Path {
+public:
+    explicit Path(Gdiplus::FillMode mode) { status_ = gp::GdipCreatePath(mode, &handle_); }
+    ~Path() { if (handle_) gp::GdipDeletePath(handle_); }
+    Path(const Path&) = delete;
+    Path& operator=(const Path&) = delete;
+    Gdiplus::GpPath* handle() const { return handle_; }
+    GpStatus status() const { return status_; }
+
+private:
+    Gdiplus::GpPath* handle_ = nullptr;
+    GpStatus status_;
+};
+
+// A font family of the system's collection, by name; empty when not installed.
+class FontFamily {
+public:
+    explicit FontFamily(const wchar_t* name) { status_ = gp::GdipCreateFontFamilyFromName(name, nullptr, &handle_); }
+    ~FontFamily() { if (handle_) gp::GdipDeleteFontFamily(handle_); }
+    FontFamily(const FontFamily&) = delete;
+    FontFamily& operator=(const FontFamily&) = delete;
+    Gdiplus::GpFontFamily* handle() const { return handle_; }
+    GpStatus status() const { return status_; }
+
+private:
+    Gdiplus::GpFontFamily* handle_ = nullptr;
+    GpStatus status_;
 };
 
 // GDI+ graphics on a device context, unit the device pixel, identity transform.

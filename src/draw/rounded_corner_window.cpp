@@ -15,16 +15,15 @@ void RoundedCornerWindow::fillRoundedBackground(draw::Graphics& graphics, int wi
     float w = static_cast<float>(width);
     float h = static_cast<float>(height);
 
-    Gdiplus::GpPath* path = nullptr;
-    graphics.record(draw::gp::GdipCreatePath(Gdiplus::FillModeAlternate, &path));
-    graphics.record(draw::gp::GdipAddPathArc(path, w - d, h - e, d, d, 0, 90));
-    graphics.record(draw::gp::GdipAddPathArc(path, 0, h - e, d, d, 90, 90));
-    graphics.record(draw::gp::GdipAddPathArc(path, 0, 0, d, d, 180, 90));
-    graphics.record(draw::gp::GdipAddPathArc(path, w - d, 0, d, d, 270, 90));
+    draw::Path path(Gdiplus::FillModeAlternate);
+    graphics.record(path.status());
+    graphics.record(draw::gp::GdipAddPathArc(path.handle(), w - d, h - e, d, d, 0, 90));
+    graphics.record(draw::gp::GdipAddPathArc(path.handle(), 0, h - e, d, d, 90, 90));
+    graphics.record(draw::gp::GdipAddPathArc(path.handle(), 0, 0, d, d, 180, 90));
+    graphics.record(draw::gp::GdipAddPathArc(path.handle(), w - d, 0, d, d, 270, 90));
     draw::SolidBrush brush(argb);
-    graphics.record(draw::gp::GdipFillPath(graphics.handle(), brush.handle(), path));
+    graphics.record(draw::gp::GdipFillPath(graphics.handle(), brush.handle(), path.handle()));
     graphics.setSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-    if (path) draw::gp::GdipDeletePath(path);
 }
 
 void RoundedCornerWindow::makeLayered() {

@@ -1,8 +1,6 @@
 #pragma once
 // The base of every window of the program: a dialog whose client area is a
 // rounded rectangle on the transparent key colour.
-#include <windowsx.h>
-
 #include "app/placement.h"
 #include "draw/gdiplus_wrappers.h"
 #include "draw/gimage_ex.h"
@@ -24,8 +22,6 @@ protected:
     // press's `offset` puts it, kept inside the work area; returns that place.
     app::Point dragStep(POINT p, POINT offset, int32_t width, int32_t height);
 
-    // The client point of a mouse message.
-    static POINT pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
     // Sets a hover flag; true when it changed, so that the caller repaints.
     static bool update(bool& flag, bool value) {
         if (flag == value) return false;
@@ -42,14 +38,8 @@ protected:
         GetClientRect(hwnd(), &client);
         GImageEx image;
         image.create(client.right, -client.bottom, 32);
-        HDC imageDC = image.getDC();
-        {
-            draw::Graphics graphics(imageDC);
-            compose(graphics, image, static_cast<int>(client.right), static_cast<int>(client.bottom));
-            HDC windowDC = GetDC(hwnd());
-            image.blit(windowDC);
-            ReleaseDC(hwnd(), windowDC);
-        }
-        image.releaseDC();
+        draw::Graphics graphics(image.dc());
+        compose(graphics, image, static_cast<int>(client.right), static_cast<int>(client.bottom));
+        image.blit(fw::WindowDC(hwnd()).get());
     }
 };

@@ -7,6 +7,17 @@ namespace fw {
 namespace {
 Application* currentApp = nullptr;
 
+// An open registry key, closed with its owner.
+struct RegistryKey {
+    HKEY handle = nullptr;
+    RegistryKey() = default;
+    ~RegistryKey() {
+        if (handle) RegCloseKey(handle);
+    }
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+};
+
 std::wstring moduleBaseName(HINSTANCE instance) {
     wchar_t path[MAX_PATH] = {};
     DWORD n = GetModuleFileNameW(instance, path, MAX_PATH);
@@ -49,20 +60,19 @@ int Application::getProfileInt(const wchar_t* section, const wchar_t* entry, int
 }
 
 bool Application::writeProfileInt(const wchar_t* section, const wchar_t* entry, int value) const {
-    HKEY key = nullptr;
+    RegistryKey key;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, profileKeyPath(section).c_str(), 0, nullptr, 0,
-                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+                        KEY_SET_VALUE, nullptr, &key.handle, nullptr) != ERROR_SUCCESS)
         return false;
     DWORD data = static_cast<DWORD>(value);
-    bool ok = RegSetValueExW(key, entry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
-                             sizeof data) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    return ok;
+    return RegSetValueExW(key.handle, entry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data) ==
+           ERROR_SUCCESS;
 }
 
 int runApplication(Application& app) {
     if (!app.initInstance()) return 0;
-    // A program that wants a message loop would run it here; ours never does.
+    // A program whose instance entry returns true runs this loop; ours returns
+    // false once its gadget has closed.
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);

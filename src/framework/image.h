@@ -4,25 +4,26 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
+
+#include "framework/gdi_object.h"
 
 namespace fw {
 
 class Image {
 public:
     Image() = default;
-    virtual ~Image();
+    virtual ~Image() = default;
     Image(const Image&) = delete;
     Image& operator=(const Image&) = delete;
 
     // A negative height makes a top-down image. Only 32 bits per pixel are used.
     bool create(int width, int height, int bitsPerPixel);
     void destroy();
-    bool isNull() const { return bitmap_ == nullptr; }
+    bool isNull() const { return !bitmap_.get(); }
 
-    HDC getDC();
-    void releaseDC();
-    // The device context that getDC handed out, if any.
-    HDC dc() const { return dc_; }
+    // The image's own device context, with the image selected into it.
+    HDC dc() const { return dc_ ? dc_->get() : nullptr; }
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -31,10 +32,8 @@ public:
     bool blit(HDC dc) const;
 
 private:
-    HBITMAP bitmap_ = nullptr;
-    HDC dc_ = nullptr;
-    HGDIOBJ oldBitmap_ = nullptr;
-    int dcUsers_ = 0;
+    Bitmap bitmap_;
+    std::unique_ptr<MemoryDC> dc_;  // declared after the bitmap: deleted before it
     uint32_t* pixels_ = nullptr;
     int width_ = 0;
     int height_ = 0;

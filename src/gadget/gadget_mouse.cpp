@@ -27,8 +27,7 @@ void startTaskManager() {
 
 void COmbrelDlg::invalidate() { InvalidateRect(hwnd(), nullptr, TRUE); }
 
-LRESULT COmbrelDlg::onMouseMove(WPARAM, LPARAM lParam) {
-    POINT p = pointOf(lParam);
+LRESULT COmbrelDlg::onMouseMove(POINT p) {
     app::Scale s = theApp.scale();
 
     if (dragging) {
@@ -75,8 +74,7 @@ LRESULT COmbrelDlg::onMouseLeave(WPARAM, LPARAM) {
     return 0;
 }
 
-LRESULT COmbrelDlg::onLButtonDown(WPARAM, LPARAM lParam) {
-    POINT p = pointOf(lParam);
+LRESULT COmbrelDlg::onLButtonDown(POINT p) {
     if (in(moveRect, p)) {
         dragOffset = p;
         dragging = true;
@@ -85,8 +83,7 @@ LRESULT COmbrelDlg::onLButtonDown(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-LRESULT COmbrelDlg::onLButtonUp(WPARAM, LPARAM lParam) {
-    POINT p = pointOf(lParam);
+LRESULT COmbrelDlg::onLButtonUp(POINT p) {
 
     if (dragging) {
         theApp.writeSetting(L"MainLeft", theApp.mainLeft);
@@ -119,8 +116,7 @@ LRESULT COmbrelDlg::onLButtonUp(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-LRESULT COmbrelDlg::onLButtonDblClk(WPARAM, LPARAM lParam) {
-    POINT p = pointOf(lParam);
+LRESULT COmbrelDlg::onLButtonDblClk(POINT p) {
     if (p.y < mouseBands.aboutBottom) {
         CAboutDlg about;
         about.doModal();
@@ -133,8 +129,7 @@ LRESULT COmbrelDlg::onLButtonDblClk(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-LRESULT COmbrelDlg::onRButtonDown(WPARAM, LPARAM lParam) {
-    POINT p = pointOf(lParam);
+LRESULT COmbrelDlg::onRButtonDown(POINT p) {
     ClientToScreen(hwnd(), &p);
     CMenuDlg menu;
     menu.anchor = p;

@@ -39,11 +39,11 @@ bool COmbrelDlg::handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         fw::onMessage(WM_PAINT, &COmbrelDlg::onPaint),
         fw::onMessage(WM_DESTROY, &COmbrelDlg::onDestroy),
         fw::onMessage(WM_MOUSELEAVE, &COmbrelDlg::onMouseLeave),
-        fw::onMessage(WM_MOUSEMOVE, &COmbrelDlg::onMouseMove),
-        fw::onMessage(WM_LBUTTONDOWN, &COmbrelDlg::onLButtonDown),
-        fw::onMessage(WM_LBUTTONUP, &COmbrelDlg::onLButtonUp),
-        fw::onMessage(WM_LBUTTONDBLCLK, &COmbrelDlg::onLButtonDblClk),
-        fw::onMessage(WM_RBUTTONDOWN, &COmbrelDlg::onRButtonDown),
+        fw::onMouse(WM_MOUSEMOVE, &COmbrelDlg::onMouseMove),
+        fw::onMouse(WM_LBUTTONDOWN, &COmbrelDlg::onLButtonDown),
+        fw::onMouse(WM_LBUTTONUP, &COmbrelDlg::onLButtonUp),
+        fw::onMouse(WM_LBUTTONDBLCLK, &COmbrelDlg::onLButtonDblClk),
+        fw::onMouse(WM_RBUTTONDOWN, &COmbrelDlg::onRButtonDown),
     };
     return fw::dispatchMessage<COmbrelDlg>(this, messageTable, message, wParam, lParam, result);
 }
@@ -55,14 +55,13 @@ BOOL COmbrelDlg::onInitDialog() {
     SetWindowTextW(hwnd(), MAIN_WINDOW_TITLE);
     rebuildBackBuffer(true);
     makeLayered();
-    meterTimerId = meters::startMeterTimer();
+    meterTimerId = meters::startMeterTimer(hwnd());
     return TRUE;
 }
 
 void COmbrelDlg::rebuildBackBuffer(bool initial) {
     if (!initial) {
         backGraphics.reset();
-        backBuffer.releaseDC();
         backBuffer.destroy();
     }
     app::Scale s = theApp.scale();
@@ -70,8 +69,7 @@ void COmbrelDlg::rebuildBackBuffer(bool initial) {
     ++backBufferGeneration;
     MoveWindow(hwnd(), theApp.mainLeft, theApp.mainTop, size.width, size.height, TRUE);
     backBuffer.create(size.width, -size.height, 32);
-    HDC dc = backBuffer.getDC();
-    backGraphics = std::make_unique<Graphics>(dc);
+    backGraphics = std::make_unique<Graphics>(backBuffer.dc());
 
     gadget::HitRects hits = gadget::hitRects(s);
     calendarRect = hits.calendarRect;
@@ -83,9 +81,10 @@ void COmbrelDlg::rebuildBackBuffer(bool initial) {
     mouseBands = hits.bands;
 }
 
-LRESULT COmbrelDlg::onPowerBroadcast(WPARAM wParam, LPARAM lParam) {
-    meters::onPowerEvent(meterTimerId, wParam);
-    return DefWindowProcW(hwnd(), WM_POWERBROADCAST, wParam, lParam);
+// The timer follows suspend and resume; the answer is the default one.
+std::optional<LRESULT> COmbrelDlg::onPowerBroadcast(WPARAM wParam, LPARAM) {
+    meters::onPowerEvent(meterTimerId, wParam, hwnd());
+    return std::nullopt;
 }
 
 LRESULT COmbrelDlg::onQueryEndSession(WPARAM, LPARAM) { return TRUE; }
@@ -101,7 +100,6 @@ LRESULT COmbrelDlg::onEraseBkgnd(WPARAM, LPARAM) { return FALSE; }
 LRESULT COmbrelDlg::onDestroy(WPARAM, LPARAM) {
     meters::stopMeterTimer(meterTimerId);
     backGraphics.reset();
-    backBuffer.releaseDC();
     return 0;
 }
 
@@ -116,9 +114,7 @@ void COmbrelDlg::drawBox(Graphics& g, draw::SolidBrush& fill, draw::Pen& line, c
 
 LRESULT COmbrelDlg::onPaint(WPARAM, LPARAM) {
     defaultPaint();
-    HDC windowDC = GetDC(hwnd());
-    paintWindow(windowDC);
-    ReleaseDC(hwnd(), windowDC);
+    paintWindow(fw::WindowDC(hwnd()).get());
     return 0;
 }
 

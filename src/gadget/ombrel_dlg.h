@@ -62,7 +62,7 @@ protected:
     bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    LRESULT onPowerBroadcast(WPARAM, LPARAM);
+    std::optional<LRESULT> onPowerBroadcast(WPARAM, LPARAM);
     LRESULT onQueryEndSession(WPARAM, LPARAM);
     LRESULT onEndSession(WPARAM, LPARAM);
     LRESULT onEraseBkgnd(WPARAM, LPARAM);
@@ -70,11 +70,11 @@ private:
     LRESULT onDestroy(WPARAM, LPARAM);
     // The mouse (gadget_mouse.cpp).
     LRESULT onMouseLeave(WPARAM, LPARAM);
-    LRESULT onMouseMove(WPARAM, LPARAM);
-    LRESULT onLButtonDown(WPARAM, LPARAM);
-    LRESULT onLButtonUp(WPARAM, LPARAM);
-    LRESULT onLButtonDblClk(WPARAM, LPARAM);
-    LRESULT onRButtonDown(WPARAM, LPARAM);
+    LRESULT onMouseMove(POINT p);
+    LRESULT onLButtonDown(POINT p);
+    LRESULT onLButtonUp(POINT p);
+    LRESULT onLButtonDblClk(POINT p);
+    LRESULT onRButtonDown(POINT p);
     void invalidate();
 
     // The `layers` of the whole window into `image`: the rounded background, the

@@ -4,8 +4,6 @@
 
 #include <mutex>
 
-#include "app/ombrel_app.h"
-#include "gadget/ombrel_dlg.h"
 #include "meters/meters.h"
 
 namespace meters {
@@ -32,8 +30,7 @@ void CALLBACK meterTimerProc(UINT timerId, UINT, DWORD_PTR window, DWORD_PTR, DW
 
 }  // namespace
 
-uint32_t startMeterTimer() {
-    HWND window = theApp.mainDialog ? theApp.mainDialog->hwnd() : nullptr;
+uint32_t startMeterTimer(HWND window) {
     UINT timerId = timeSetEvent(1000, 0, meterTimerProc, reinterpret_cast<DWORD_PTR>(window),
                                 TIME_PERIODIC | TIME_CALLBACK_FUNCTION);
     // The first tick is a second away: it finds its timer live.
@@ -49,14 +46,14 @@ void stopMeterTimer(uint32_t timerId) {
     if (liveTimer == timerId) liveTimer = 0;
 }
 
-void onPowerEvent(uint32_t& timerId, WPARAM event) {
+void onPowerEvent(uint32_t& timerId, WPARAM event, HWND window) {
     if (event == PBT_APMSUSPEND) {
         stopMeterTimer(timerId);
         timerId = 0;
     } else if (event == PBT_APMRESUMESUSPEND) {
         // A resume without a suspend before it must not leave a second timer running.
         stopMeterTimer(timerId);
-        timerId = startMeterTimer();
+        timerId = startMeterTimer(window);
     }
 }
 

@@ -50,8 +50,8 @@ public:
         GButtonEx button;
         button.textColor = RGB(0, 0, 0);
         button.backgroundColor = FACE;
-        HDC dc = image_.image.getDC();
-        SelectObject(dc, button.font());
+        HDC dc = image_.image.dc();
+        HGDIOBJ oldFont = SelectObject(dc, button.font());
         DRAWITEMSTRUCT item{};
         item.CtlType = ODT_BUTTON;
         item.itemAction = ODA_DRAWENTIRE;
@@ -61,7 +61,7 @@ public:
         item.rcItem = {5, 5, 5 + W, 5 + H};
         button.drawItem(item);
         GdiFlush();
-        image_.image.releaseDC();
+        SelectObject(dc, oldFont);
         DestroyWindow(window);
     }
     uint32_t at(int x, int y) const { return image_.rgb(x + 5, y + 5); }

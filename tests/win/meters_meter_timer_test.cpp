@@ -39,9 +39,9 @@ class MeterTimerPower : public testing::TestWithParam<PowerCase> {};
 
 TEST_P(MeterTimerPower, LeavesAtMostOneTimer) {
     const PowerCase& c = GetParam();
-    uint32_t timer = meters::startMeterTimer();
+    uint32_t timer = meters::startMeterTimer(nullptr);
     ASSERT_NE(timer, 0u);
-    for (WPARAM event : c.events) meters::onPowerEvent(timer, event);
+    for (WPARAM event : c.events) meters::onPowerEvent(timer, event, nullptr);
     Ticks ticks = ticksDuring(2600);
     meters::stopMeterTimer(timer);
     // One tick a second for each timer, give or take the one at either end.
@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
 // finished, and no tick may run after it.
 TEST(MeterTimerStop, WaitsForARunningTickAndNoneRunsAfterIt) {
     for (int trial = 0; trial < 3; ++trial) {
-        uint32_t timer = meters::startMeterTimer();
+        uint32_t timer = meters::startMeterTimer(nullptr);
         ASSERT_NE(timer, 0u);
         int32_t memory = meters::Memory.history.nextSlot(), network = meters::Network.nextSlot();
         // The memory step comes just before the network step: once it has moved, a tick is running.

@@ -1,20 +1,22 @@
 // GDI+ runs for the whole test program, as it does for the application.
 #include <gtest/gtest.h>
 
-#include "draw/gdiplus_wrappers.h"
+#include <optional>
+
+#include "framework/gdiplus_session.h"
 
 namespace {
 
 class GdiplusEnvironment : public testing::Environment {
 public:
     void SetUp() override {
-        Gdiplus::GdiplusStartupInput input;
-        ASSERT_EQ(Gdiplus::GdiplusStartup(&token_, &input, nullptr), Gdiplus::Ok);
+        session_.emplace();
+        ASSERT_EQ(session_->status(), Gdiplus::Ok);
     }
-    void TearDown() override { Gdiplus::GdiplusShutdown(token_); }
+    void TearDown() override { session_.reset(); }
 
 private:
-    ULONG_PTR token_ = 0;
+    std::optional<fw::GdiplusSession> session_;
 };
 
 const testing::Environment* const environment = testing::AddGlobalTestEnvironment(new GdiplusEnvironment);

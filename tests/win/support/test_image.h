@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/ombrel_app.h"
+#include "draw/gdiplus_wrappers.h"
 #include "draw/gimage_ex.h"
 
 namespace wintest {
@@ -13,11 +14,7 @@ struct TestImage {
 
     TestImage(int width, int height) {
         image.create(width, -height, 32);
-        graphics = std::make_unique<draw::Graphics>(image.getDC());
-    }
-    ~TestImage() {
-        graphics.reset();
-        image.releaseDC();
+        graphics = std::make_unique<draw::Graphics>(image.dc());
     }
     // 0xAARRGGBB as stored; GDI leaves the alpha byte as it finds it.
     uint32_t pixel(int x, int y) const {
