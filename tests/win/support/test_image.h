@@ -1,6 +1,5 @@
 #pragma once
-// An off-screen image with a GDI+ graphics on it, as the windows paint, and the
-// app's scale and palette set for one test and restored after it.
+// An off-screen image with a GDI+ graphics on it, as the windows paint.
 #include <memory>
 
 #include "app/ombrel_app.h"
@@ -23,35 +22,6 @@ struct TestImage {
         return image.pixels()[y * image.width() + x];
     }
     uint32_t rgb(int x, int y) const { return pixel(x, y) & 0xFFFFFF; }
-};
-
-// Sets theApp's scale and theme for a test; the destructor puts back what was there.
-class AppSettings {
-public:
-    AppSettings(float dpi, int32_t sizePercent, int32_t theme = 0, int32_t shadow = 0)
-        : dpiX_(theApp.dpiScaleX), dpiY_(theApp.dpiScaleY), size_(theApp.sizePercent),
-          colorSelect_(theApp.colorSelect), shadow_(theApp.shadow), palette_(theApp.ThemePalette) {
-        theApp.dpiScaleX = theApp.dpiScaleY = dpi;
-        theApp.sizePercent = sizePercent;
-        theApp.colorSelect = theme;
-        theApp.shadow = shadow;
-        theApp.applyTheme(theme);
-    }
-    ~AppSettings() {
-        theApp.dpiScaleX = dpiX_;
-        theApp.dpiScaleY = dpiY_;
-        theApp.sizePercent = size_;
-        theApp.colorSelect = colorSelect_;
-        theApp.shadow = shadow_;
-        theApp.ThemePalette = palette_;
-    }
-    AppSettings(const AppSettings&) = delete;
-    AppSettings& operator=(const AppSettings&) = delete;
-
-private:
-    float dpiX_, dpiY_;
-    int32_t size_, colorSelect_, shadow_;
-    app::ThemePalette palette_;
 };
 
 }  // namespace wintest

@@ -12,6 +12,7 @@
 #include "dialogs/calendar_dlg.h"
 #include "gadget/ombrel_dlg.h"
 #include "meters/meters.h"
+#include "support/app_scope.h"
 #include "support/panels_fixtures.h"
 #include "support/probe_menu.h"
 #include "unit/calendar_records_fixture.h"
@@ -35,11 +36,10 @@ std::vector<SpecialDay> fixtureDays() {
 // The calendar records, the registry key and the meters of one test.
 class BasePaint {
 protected:
-    BasePaint() : days_(fixtureDays()) {
-        std::swap(theApp.specialDays, days_);
-        savedEras_ = theApp.eraNames;
-        theApp.eraNames = {era(L"平成", 1989, 1, 2019, 4), era(L"令和", 2019, 5, 9999, 12)};
-        theApp.setRegistryKey(L"OmbrelBasePaintTest");
+    BasePaint() {
+        app_.setSpecialDays(fixtureDays())
+            .setEraNames({era(L"平成", 1989, 1, 2019, 4), era(L"令和", 2019, 5, 9999, 12)})
+            .setRegistryKey(L"OmbrelBasePaintTest");
         // Graphs that climb to the top of every panel, and figures of all widths.
         for (int i = 0; i < meters::HISTORY_SLOTS; ++i) {
             meters::Cpu.history.push(i * 100.0 / 31);
@@ -52,15 +52,10 @@ protected:
         meters::Memory.usedBytes = 12345.0 * 1048576;
         meters::CpuClock.currentGHz = 3.21;
     }
-    ~BasePaint() {
-        std::swap(theApp.specialDays, days_);
-        theApp.eraNames = savedEras_;
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\OmbrelBasePaintTest");
-    }
+    ~BasePaint() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\OmbrelBasePaintTest"); }
 
 private:
-    std::vector<SpecialDay> days_;
-    std::vector<calendar::EraName> savedEras_;
+    wintest::AppScope app_;
 };
 
 std::vector<uint32_t> pixelsOf(const GImageEx& image) {
@@ -187,10 +182,10 @@ class GadgetBasePaint : public BasePaint, public testing::TestWithParam<GadgetSt
 
 TEST_P(GadgetBasePaint, GivesThePixelsOfTheFullPaint) {
     const GadgetState& state = GetParam();
-    wintest::AppSettings settings(state.dpi, state.size, state.theme, state.shadow);
+    wintest::AppScope settings(state.dpi, state.size, state.theme, state.shadow);
     FixedNow now(state.now);
     COmbrelDlg gadget;
-    theApp.mainDialog = &gadget;
+    settings.setMainDialog(&gadget);
     gadget.rebuildBackBuffer(true);
     gadget.mouseInside = state.mouseInside;
     if (state.before) state.before(gadget);
@@ -205,7 +200,6 @@ TEST_P(GadgetBasePaint, GivesThePixelsOfTheFullPaint) {
     gadget.paintWindowFull(nullptr);
     EXPECT_TRUE(samePixels(kept, pixelsOf(gadget.backBuffer), gadget.backBuffer.width()));
     EXPECT_EQ(keptCells, theApp.calendarCellHolidays) << "the hover labels would read a stale cell table";
-    theApp.mainDialog = nullptr;
 }
 
 INSTANTIATE_TEST_SUITE_P(States, GadgetBasePaint, testing::ValuesIn(gadgetStates()),
@@ -214,17 +208,16 @@ INSTANTIATE_TEST_SUITE_P(States, GadgetBasePaint, testing::ValuesIn(gadgetStates
 // The labels above need holidays in columns 0, 3 and 6 of the cell table.
 TEST(GadgetBasePaintFixture, MayHasHolidaysInColumnsZeroThreeAndSix) {
     struct Scope : BasePaint {} scope;
-    wintest::AppSettings settings(1.0f, 100);
+    wintest::AppScope settings(1.0f, 100);
     FixedNow now(localTime(2024, 5, 15));
     COmbrelDlg gadget;
-    theApp.mainDialog = &gadget;
+    settings.setMainDialog(&gadget);
     gadget.rebuildBackBuffer(true);
     gadget.paintWindow(nullptr);
     const auto& cells = theApp.calendarCellHolidays;
     EXPECT_EQ(cells[3 * 6 + 0], &theApp.specialDays[0]);  // Wednesday 1
     EXPECT_EQ(cells[6 * 6 + 0], &theApp.specialDays[1]);  // Saturday 4
     EXPECT_EQ(cells[0 * 6 + 1], &theApp.specialDays[2]);  // Sunday 5
-    theApp.mainDialog = nullptr;
 }
 
 // ---- the calendar browser ----
@@ -290,7 +283,7 @@ class BrowserBasePaint : public BasePaint, public testing::TestWithParam<Browser
 
 TEST_P(BrowserBasePaint, GivesThePixelsOfTheFullPaint) {
     const BrowserState& state = GetParam();
-    wintest::AppSettings settings(1.0f, 100, 4, 1);
+    wintest::AppScope settings(1.0f, 100, 4, 1);
     FixedNow now(state.now);
     const dialogs::BrowserLayout l = dialogs::browserLayout(theApp.scale());
     CCalendarDlg browser;

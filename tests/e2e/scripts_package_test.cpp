@@ -14,9 +14,8 @@ TEST(Package, TheUnpackedProgramStartsWithItsConfigAndNoMessage) {
     ASSERT_NE(GetFileAttributesW((unpacked + L"\\config.txt").c_str()), INVALID_FILE_ATTRIBUTES);
     GadgetProcess gadget(unpacked);
     ASSERT_TRUE(gadget.start());
-    Sleep(500);
     // A config.txt that does not load would show a message box beside the gadget.
-    EXPECT_EQ(countTopLevelWindows(gadget.processId(), gadget.window()), 0);
+    EXPECT_FALSE(waitUntil([&] { return countTopLevelWindows(gadget.processId(), gadget.window()) > 0; }, 700));
     EXPECT_TRUE(gadget.running());
 }
 

@@ -7,6 +7,7 @@
 
 #include "calendar/month_calendar_panel.h"
 #include "gadget/gadget_layout.h"
+#include "support/app_scope.h"
 #include "support/panels_fixtures.h"
 
 namespace {
@@ -36,20 +37,6 @@ std::vector<SpecialDay> mayFixture() {
             record(Special, NthWeekday, 5, 2, 0), record(RestDay, FixedDate, 5, 18),
             record(Holiday, SubstituteHoliday, 0, 0)};
 }
-
-// Puts `records` into theApp for one test and the old list back afterwards.
-class SpecialDaysScope {
-public:
-    explicit SpecialDaysScope(std::vector<SpecialDay>& records) : records_(records) {
-        std::swap(theApp.specialDays, records_);
-    }
-    ~SpecialDaysScope() { std::swap(theApp.specialDays, records_); }
-    SpecialDaysScope(const SpecialDaysScope&) = delete;
-    SpecialDaysScope& operator=(const SpecialDaysScope&) = delete;
-
-private:
-    std::vector<SpecialDay>& records_;
-};
 
 enum Ink { None, Text, Red, Blue, Yellow, White };
 const char* const inkNames[] = {"none", "text", "red", "blue", "yellow", "white"};
@@ -113,10 +100,9 @@ TEST(MonthPanel, DaysFillTheirCellsAndNoOthers) {
         {"June 2024 needs six rows", 2024, 6, 6, 30, 6},
         {"February 2015 fits in four", 2015, 2, 0, 28, 4},
     };
-    wintest::AppSettings settings(1.0f, 100, 1);
+    wintest::AppScope settings(1.0f, 100, 1);
     wintest::FixedNow now(localTime(2020, 1, 15));
-    std::vector<SpecialDay> none;
-    SpecialDaysScope records(none);
+    settings.setSpecialDays({});
     for (const Case& c : cases) {
         MonthCanvas canvas;
         canvas.show(c.year, c.month);
@@ -128,15 +114,19 @@ TEST(MonthPanel, DaysFillTheirCellsAndNoOthers) {
                 EXPECT_EQ(canvas.cellInk(column, row) != None, drawn)
                     << c.name << ": column " << column << ", row " << row;
             }
-        EXPECT_EQ((c.firstColumn + c.days + 6) / 7, c.rows) << c.name;
+        // The panel uses as many rows as the month needs, and leaves the rest blank.
+        for (int row = 0; row < 6; ++row) {
+            bool inked = false;
+            for (int column = 0; column < 7; ++column) inked |= canvas.cellInk(column, row) != None;
+            EXPECT_EQ(inked, row < c.rows) << c.name << ": row " << row;
+        }
     }
 }
 
 TEST(MonthPanel, DayColoursFollowMarksBeforeWeekdays) {
-    wintest::AppSettings settings(1.0f, 100, 1);
+    wintest::AppScope settings(1.0f, 100, 1);
     wintest::FixedNow now(localTime(2020, 1, 15));
-    std::vector<SpecialDay> fixture = mayFixture();
-    SpecialDaysScope records(fixture);
+    settings.setSpecialDays(mayFixture());
     MonthCanvas canvas;
     canvas.show(2024, 5);
     canvas.paint();
@@ -156,11 +146,10 @@ TEST(MonthPanel, DayColoursFollowMarksBeforeWeekdays) {
 }
 
 TEST(MonthPanel, CellTableHoldsTheRecordOfEachMarkedCellOnly) {
-    wintest::AppSettings settings(1.0f, 100, 1);
+    wintest::AppScope settings(1.0f, 100, 1);
     wintest::FixedNow now(localTime(2020, 1, 15));
-    std::vector<SpecialDay> fixture = mayFixture();
-    const SpecialDay* first = fixture.data();
-    SpecialDaysScope records(fixture);
+    settings.setSpecialDays(mayFixture());
+    const SpecialDay* first = theApp.specialDays.data();
     theApp.calendarCellHolidays.fill(first);  // whatever a previous paint left
     MonthCanvas canvas;
     canvas.show(2024, 5);
@@ -195,9 +184,8 @@ TEST(MonthPanel, TodayIsBoxedInItsDaysColourWithWhiteDigits) {
         {"special Sunday", 12, &app::ThemePalette::yellow},
         {"unmarked Saturday", 11, &app::ThemePalette::blue},
     };
-    wintest::AppSettings settings(1.0f, 100, 1);
-    std::vector<SpecialDay> fixture = mayFixture();
-    SpecialDaysScope records(fixture);
+    wintest::AppScope settings(1.0f, 100, 1);
+    settings.setSpecialDays(mayFixture());
     for (const Case& c : cases) {
         wintest::FixedNow now(localTime(2024, 5, c.day, 9));
         MonthCanvas canvas;
@@ -224,11 +212,10 @@ TEST(MonthPanel, TodayIsBoxedInItsDaysColourWithWhiteDigits) {
 }
 
 TEST(MonthPanel, MarksAreRecomputedOnlyWhenTheShownMonthChanges) {
-    wintest::AppSettings settings(1.0f, 100, 1);
+    wintest::AppScope settings(1.0f, 100, 1);
     wintest::FixedNow now(localTime(2024, 5, 31, 23, 59, 59));
-    std::vector<SpecialDay> fixture = mayFixture();
     std::vector<SpecialDay> later = {record(calendar::Holiday, calendar::FixedDate, 0, 20)};
-    SpecialDaysScope records(fixture);
+    settings.setSpecialDays(mayFixture());
     const SpecialDay* may = theApp.specialDays.data();
     const SpecialDay* twentieth = later.data();
     MonthCanvas canvas;
@@ -259,7 +246,6 @@ TEST(MonthPanel, MarksAreRecomputedOnlyWhenTheShownMonthChanges) {
     canvas.paint();
     EXPECT_EQ(canvas.panel.shownMonth, 7);
     EXPECT_EQ(theApp.calendarCellHolidays[6 * 6 + 2], twentieth);  // Saturday 20 July
-    std::swap(theApp.specialDays, later);
 }
 
 TEST(MonthPanel, HeadingLettersSeparatorAndShadow) {
@@ -268,10 +254,9 @@ TEST(MonthPanel, HeadingLettersSeparatorAndShadow) {
         int shadow;
     };
     for (const Case& c : {Case{"shadow on", 1}, Case{"shadow off", 0}}) {
-        wintest::AppSettings settings(1.0f, 100, 1, c.shadow);
+        wintest::AppScope settings(1.0f, 100, 1, c.shadow);
         wintest::FixedNow now(localTime(2020, 1, 15));
-        std::vector<SpecialDay> none;
-        SpecialDaysScope records(none);
+        settings.setSpecialDays({});
         MonthCanvas canvas;
         canvas.show(2024, 5);
         canvas.paint();
@@ -314,10 +299,9 @@ TEST(MonthPanel, DaysMoveWithTheScale) {
     };
     const Case cases[] = {{"120 %", 1.0f, 120}, {"144 dpi", 1.5f, 100}};
     for (const Case& c : cases) {
-        wintest::AppSettings settings(c.dpi, c.size, 1);
+        wintest::AppScope settings(c.dpi, c.size, 1);
         wintest::FixedNow now(localTime(2020, 1, 15));
-        std::vector<SpecialDay> none;
-        SpecialDaysScope records(none);
+        settings.setSpecialDays({});
         wintest::TestImage image(220, 420);
         const app::Scale s = theApp.scale();
         const float k = s.sx(1);

@@ -8,6 +8,7 @@
 #include <map>
 #include <vector>
 
+#include "common/case_name.h"
 #include "calendar/month_calendar.h"
 #include "calendar_records_fixture.h"
 
@@ -127,7 +128,8 @@ INSTANTIATE_TEST_SUITE_P(
         MonthCase{"years not covered", {years(fixed(5, 3), 2025, 2030)}, 2024, 5, {}},
         MonthCase{"first = last year", {years(fixed(5, 3), 2024, 2024)}, 2024, 5, {{3, 0}}},
         MonthCase{"unknown rule value", {rule(Holiday, static_cast<SpecialDayRule>(0xFF), 5, 3)}, 2024, 5, {}},
-        MonthCase{"weekday the line did not give", {nth(5, 1, -1)}, 2024, 5, {}}));
+        MonthCase{"weekday the line did not give", {nth(5, 1, -1)}, 2024, 5, {}}),
+    testing_names::ByWhat());
 
 INSTANTIATE_TEST_SUITE_P(
     Derived, ComputeHolidays,
@@ -155,7 +157,8 @@ INSTANTIATE_TEST_SUITE_P(
         MonthCase{"citizens' last day across the year", {fixed(12, 30), fixed(1, 1), citizens()}, 2026, 12,
                   {{30, 0}, {31, 2}}},
         MonthCase{"citizens' first day across the year", {fixed(12, 31), fixed(1, 2), citizens()}, 2027, 1,
-                  {{1, 2}, {2, 1}}}));
+                  {{1, 2}, {2, 1}}}),
+    testing_names::ByWhat());
 
 // The marks carried from December into January need the previous year's rules.
 TEST(CollectHolidays, ReportsTheRulesInForceForTheYear) {

@@ -1,5 +1,5 @@
-// What Windows shows and reads of the program's file (its version resource and
-// its manifest), and the priority the test programs run at.
+// What Windows shows and reads of the program's file: its version resource and
+// its manifest.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -126,12 +126,6 @@ TEST(Manifest, AsksForTheInvokersRightsAndNamesTheSupportedSystems) {
             << system.name;
     // The system DPI awareness stays.
     EXPECT_NE(block(manifest, "<windowsSettings>", "</windowsSettings>").find(">true</dpiAware>"), std::string::npos);
-}
-
-// The gadget raises itself to high priority; a test program that links the same
-// application object must not, or its busy loops starve the rest of the run.
-TEST(Priority, TheTestProgramRunsAtNormalPriority) {
-    EXPECT_EQ(GetPriorityClass(GetCurrentProcess()), static_cast<DWORD>(NORMAL_PRIORITY_CLASS));
 }
 
 }  // namespace

@@ -5,9 +5,11 @@
 #include <cmath>
 #include <optional>
 
+#include "common/case_name.h"
 #include "gadget/gadget_layout.h"
 #include "meters/meter_panels.h"
 #include "meters/meters.h"
+#include "support/app_scope.h"
 #include "support/test_image.h"
 
 namespace {
@@ -65,7 +67,7 @@ protected:
     int right(gadget::Panel p) const { return static_cast<int>(std::lround(rect(p).x + rect(p).width)); }
 
 private:
-    wintest::AppSettings settings_;
+    wintest::AppScope settings_;
     std::optional<wintest::TestImage> canvas_;
     std::array<draw::RectF, gadget::PANEL_COUNT> rects_{};
 };
@@ -172,50 +174,51 @@ TEST_F(MeterPanels, LabelsAreWrittenInTheTextColourAtTheTop) {
     }
 }
 
-class LargeMeterPanels : public MeterPanels {
-protected:
-    LargeMeterPanels() : MeterPanels(2.0f, 100) {}
+// At twice the DPI and at 120 %: the CPU panel fills its scaled rectangle, and
+// the newest sample's spike tops out 41.5 units above the bottom, 1.5 units in.
+struct ScaledCase {
+    const char* what;
+    float dpi;
+    int32_t percent;
+    // Pixels just inside the panel's corners, and just left of and above it.
+    int insideX, insideY, farInsideX, farInsideY, leftX, aboveY;
+    double spikeTop, spikeX;
 };
 
-TEST_F(LargeMeterPanels, NewestSampleSitsOneAndAHalfUnitsLeftOfTheRightEdge) {
+void PrintTo(const ScaledCase& c, std::ostream* os) { *os << c.what; }
+
+class ScaledMeterPanels : public MeterPanels, public testing::WithParamInterface<ScaledCase> {
+protected:
+    ScaledMeterPanels() : MeterPanels(GetParam().dpi, GetParam().percent) {}
+};
+
+TEST_P(ScaledMeterPanels, CpuPanelFillsItsRectangleAndItsNewestSampleSitsAtTheRightEdge) {
+    const ScaledCase& c = GetParam();
     meters::MeterHistory& h = meters::Cpu.history;
     fill(h, 0);
     h.push(100);
     paintAll();
-    // The spike of the newest sample: its top is at 41.5 units and 1.5 units in.
-    int b = bottom(gadget::CpuPanel), r = right(gadget::CpuPanel);
-    int topRow = b, topX = 0;
+    EXPECT_EQ(rgb(c.insideX, c.insideY), PANEL);
+    EXPECT_EQ(rgb(c.farInsideX, c.farInsideY), PANEL);
+    EXPECT_NE(rgb(c.leftX, c.farInsideY - 40), PANEL);
+    EXPECT_NE(rgb(c.farInsideX - 30, c.aboveY), PANEL);
+    int topRow = 1000, topX = 0;
+    const int r = right(gadget::CpuPanel);
     for (int x = r - 10; x < r; ++x) {
         std::optional<int> row = topmost(gadget::CpuPanel, x, GREEN);
         if (row && *row < topRow) topRow = *row, topX = x;
     }
-    EXPECT_ROW_NEAR(topRow, b - 41.5 * 2);
-    EXPECT_LE(std::abs(topX - (r - 3.0)), 1.0);
+    EXPECT_ROW_NEAR(topRow, c.spikeTop);
+    EXPECT_LE(std::abs(topX - c.spikeX), 1.0);
 }
 
-class BigMeterPanels : public MeterPanels {
-protected:
-    BigMeterPanels() : MeterPanels(1.0f, 120) {}
-};
-
-TEST_F(BigMeterPanels, CpuPanelFillsItsScaledRectangle) {
-    meters::MeterHistory& h = meters::Cpu.history;
-    fill(h, 0);
-    h.push(100);
-    paintAll();
-    // (7.2, 309.6, 72, 64.8): filled inside, untouched outside.
-    EXPECT_EQ(rgb(8, 311), PANEL);
-    EXPECT_EQ(rgb(76, 371), PANEL);
-    EXPECT_NE(rgb(6, 330), PANEL);
-    EXPECT_NE(rgb(40, 308), PANEL);
-    // The newest sample's spike tops out 41.5 x 1.2 above the bottom, 1.8 pixels in.
-    int topRow = 1000, topX = 0;
-    for (int x = 70; x < 80; ++x) {
-        std::optional<int> row = topmost(gadget::CpuPanel, x, GREEN);
-        if (row && *row < topRow) topRow = *row, topX = x;
-    }
-    EXPECT_ROW_NEAR(topRow, 374.4 - 49.8);
-    EXPECT_LE(std::abs(topX - 77.4), 1.0);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Scales, ScaledMeterPanels,
+    testing::Values(
+        // (12, 516, 120, 108): the spike at 624 - 83, 132 - 3.
+        ScaledCase{"dpi192", 2.0f, 100, 13, 518, 121, 615, 11, 515, 541.0, 129.0},
+        // (7.2, 309.6, 72, 64.8): the spike at 374.4 - 49.8, 79.2 - 1.8.
+        ScaledCase{"size120", 1.0f, 120, 8, 311, 76, 371, 6, 308, 324.6, 77.4}),
+    testing_names::ByWhat());
 
 }  // namespace

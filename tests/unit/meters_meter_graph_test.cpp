@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "common/case_name.h"
 #include "meters/meter_graph.h"
 
 namespace {
@@ -15,6 +16,13 @@ struct HeightCase {
     float height;
 };
 
+void PrintTo(const HeightCase& c, std::ostream* os) { *os << c.value << " -> " << c.height; }
+
+// Cases are named by their value: each instantiation holds one scale.
+std::string valueName(const testing::TestParamInfo<HeightCase>& info) {
+    return testing_names::numberName(info.param.value);
+}
+
 class SampleHeight : public testing::TestWithParam<HeightCase> {};
 
 TEST_P(SampleHeight, FollowsItsScale) {
@@ -27,18 +35,21 @@ constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 INSTANTIATE_TEST_SUITE_P(
     Linear, SampleHeight,
     testing::Values(HeightCase{HeightScale::Linear, 0, 0}, HeightCase{HeightScale::Linear, 100, 40},
-                    HeightCase{HeightScale::Linear, 120, 48}, HeightCase{HeightScale::Linear, -10, -4}));
+                    HeightCase{HeightScale::Linear, 120, 48}, HeightCase{HeightScale::Linear, -10, -4}),
+    valueName);
 INSTANTIATE_TEST_SUITE_P(Clamped, SampleHeight,
                          testing::Values(HeightCase{HeightScale::ClampedLinear, 50, 20},
                                          HeightCase{HeightScale::ClampedLinear, 100, 40},
-                                         HeightCase{HeightScale::ClampedLinear, 125, 40}));
+                                         HeightCase{HeightScale::ClampedLinear, 125, 40}),
+                         valueName);
 INSTANTIATE_TEST_SUITE_P(
     Logarithmic, SampleHeight,
     testing::Values(HeightCase{HeightScale::Logarithmic, 0, 0}, HeightCase{HeightScale::Logarithmic, 0.005, 0},
                     HeightCase{HeightScale::Logarithmic, 0.01, 0}, HeightCase{HeightScale::Logarithmic, 0.1, 10},
                     HeightCase{HeightScale::Logarithmic, 1, 20}, HeightCase{HeightScale::Logarithmic, 10, 30},
                     HeightCase{HeightScale::Logarithmic, 1000, 50}, HeightCase{HeightScale::Logarithmic, 2000, 50},
-                    HeightCase{HeightScale::Logarithmic, NaN, 0}, HeightCase{HeightScale::Logarithmic, -1, 0}));
+                    HeightCase{HeightScale::Logarithmic, NaN, 0}, HeightCase{HeightScale::Logarithmic, -1, 0}),
+    valueName);
 
 constexpr draw::RectF cpuRect{6, 258, 60, 54};
 constexpr app::Scale plain{1.0f, 1.0f, 100};
@@ -121,6 +132,8 @@ struct FormatCase {
     const wchar_t* text;
 };
 
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.format << " of " << c.value; }
+
 class Labels : public testing::TestWithParam<FormatCase> {};
 
 TEST_P(Labels, FormatOneFigure) {
@@ -134,6 +147,9 @@ INSTANTIATE_TEST_SUITE_P(Panels, Labels,
                                          FormatCase{"%5.0f MB", 6144, L" 6144 MB"},
                                          FormatCase{"%8.2f", 0, L"    0.00"},
                                          // a figure wider than its field is not cut
-                                         FormatCase{"%8.2f", 123456.789, L"123456.79"}));
+                                         FormatCase{"%8.2f", 123456.789, L"123456.79"}),
+                         [](const testing::TestParamInfo<FormatCase>& info) {
+                             return testing_names::identifier(std::wstring_view(info.param.text));
+                         });
 
 }  // namespace

@@ -6,11 +6,12 @@
 
 #include "app/now.h"
 #include "dialogs/calendar_dlg.h"
+#include "support/app_scope.h"
 #include "support/test_image.h"
 
 namespace {
 
-using wintest::AppSettings;
+using wintest::AppScope;
 
 std::time_t nowIn2031() {
     std::tm t{};
@@ -53,15 +54,11 @@ protected:
 };
 
 TEST(BrowserDialog, OpensLeftOfTheGadgetAtTheCurrentYear) {
-    AppSettings settings(1.0f, 100, 0);
+    AppScope settings(1.0f, 100, 0);
     app::setNowForTesting(nowIn2031);
-    int32_t left = theApp.mainLeft, top = theApp.mainTop;
-    theApp.mainLeft = 1784;
-    theApp.mainTop = 40;
+    settings.setMainPosition(1784, 40);
     ProbeBrowser browser;
     browser.doModal();
-    theApp.mainLeft = left;
-    theApp.mainTop = top;
     app::setNowForTesting(nullptr);
 
     EXPECT_EQ(browser.window.right, 1784);
@@ -82,7 +79,7 @@ TEST(BrowserDialog, OpensLeftOfTheGadgetAtTheCurrentYear) {
 }
 
 TEST(BrowserDialog, FieldFontFollowsTheSizeSetting) {
-    AppSettings settings(1.0f, 120);
+    AppScope settings(1.0f, 120);
     ProbeBrowser browser;
     browser.doModal();
     LOGFONTW log{};

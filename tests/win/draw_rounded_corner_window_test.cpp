@@ -3,12 +3,13 @@
 
 #include "draw/rounded_corner_window.h"
 #include "draw/transparent_key.h"
+#include "support/app_scope.h"
 #include "support/test_image.h"
 
 namespace {
 
 TEST(RoundedBackground, CornersKeepTheKeyAndNothingIsBlended) {
-    wintest::AppSettings settings(1.0f, 100);
+    wintest::AppScope settings(1.0f, 100);
     wintest::TestImage canvas(136, 462);
     constexpr uint32_t colour = 0xFF60A060;
     RoundedCornerWindow::fillRoundedBackground(*canvas.graphics, 136, 462, colour);
@@ -31,7 +32,7 @@ TEST(RoundedBackground, CornersKeepTheKeyAndNothingIsBlended) {
 }
 
 TEST(RoundedBackground, LeavesAntiAliasingOnForThePaintersThatFollow) {
-    wintest::AppSettings settings(1.0f, 100);
+    wintest::AppScope settings(1.0f, 100);
     wintest::TestImage canvas(40, 40);
     RoundedCornerWindow::fillRoundedBackground(*canvas.graphics, 40, 40, 0xFF000000);
     Gdiplus::SmoothingMode mode{};

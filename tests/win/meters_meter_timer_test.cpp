@@ -3,8 +3,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <atomic>
 #include <vector>
 
+#include "common/case_name.h"
 #include "meters/meter_timer.h"
 #include "meters/meters.h"
 
@@ -30,6 +33,8 @@ struct PowerCase {
     int timers;  // left running
 };
 
+void PrintTo(const PowerCase& c, std::ostream* os) { *os << c.what; }
+
 class MeterTimerPower : public testing::TestWithParam<PowerCase> {};
 
 TEST_P(MeterTimerPower, LeavesAtMostOneTimer) {
@@ -53,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
                     PowerCase{"two resumes", {PBT_APMRESUMESUSPEND, PBT_APMRESUMESUSPEND}, 1},
                     PowerCase{"suspend", {PBT_APMSUSPEND}, 0},
                     PowerCase{"automatic resume does not restart", {PBT_APMSUSPEND, PBT_APMRESUMEAUTOMATIC}, 0},
-                    PowerCase{"other events change nothing", {PBT_APMPOWERSTATUSCHANGE}, 1}));
+                    PowerCase{"other events change nothing", {PBT_APMPOWERSTATUSCHANGE}, 1}),
+    testing_names::ByWhat());
 
 // The window goes right after the timer stops, and the meters soon after, at
 // exit. A stop that comes while a tick runs must return only once that tick has
@@ -101,15 +107,15 @@ TEST(MeterTick, EveryMeterTakesOneSample) {
 TEST(MeterTick, CpuFollowsABusyCore) {
     // Each sample covers the interval since the one before.
     meters::sampleMeters();
-    volatile bool stop = false;
+    std::atomic<bool> stop = false;
     HANDLE busy = CreateThread(
         nullptr, 0,
         [](LPVOID flag) -> DWORD {
-            while (!*static_cast<volatile bool*>(flag)) {
+            while (!static_cast<std::atomic<bool>*>(flag)->load(std::memory_order_relaxed)) {
             }
             return 0;
         },
-        const_cast<bool*>(&stop), 0, nullptr);
+        &stop, 0, nullptr);
     double highest = 0;
     for (int tick = 0; tick < 5; ++tick) {
         Sleep(1000);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/browser_layout.h"
-#include "draw/hover_label.h"
 
 namespace dialogs {
 namespace {
@@ -106,10 +105,6 @@ TEST(BrowserLayout, DayCells) {
     EXPECT_FALSE(cellIndex(25, 0).has_value());
     EXPECT_FALSE(cellIndex(0, 34).has_value());
     EXPECT_FALSE(cellIndex(-1, 0).has_value());
-}
-
-TEST(BrowserLayout, LabelForTwoCharactersIs29Wide) {
-    EXPECT_FLOAT_EQ(draw::labelWidth({1.0f, 1.0f, 100}, 2), 29.0f);
 }
 
 TEST(TypedYear, ParsesLikeTheRuntime) {

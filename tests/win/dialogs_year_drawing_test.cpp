@@ -8,12 +8,13 @@
 
 #include "app/now.h"
 #include "dialogs/calendar_dlg.h"
+#include "support/app_scope.h"
 #include "support/test_image.h"
 
 namespace {
 
 using calendar::SpecialDay;
-using wintest::AppSettings;
+using wintest::AppScope;
 using wintest::TestImage;
 
 constexpr int W = 433, H = 558;
@@ -51,25 +52,19 @@ protected:
     void SetUp() override {
         fixedNow = localNoon(2023, 3, 15);
         app::setNowForTesting(nowForTest);
-        savedDays_ = theApp.specialDays;
-        savedEras_ = theApp.eraNames;
-        theApp.specialDays = {
+        settings_.setSpecialDays({
             fixedDate(L"特別日", calendar::Special, 1, 1),   // 1 Jan 2023: a Sunday
             fixedDate(L"祝日", calendar::Holiday, 1, 7),     // 7 Jan 2023: a Saturday
-        };
+        });
         calendar::EraName reiwa;
         reiwa.name = L"令和";
         reiwa.firstYear = 2019;
         reiwa.firstMonth = 5;
         reiwa.lastYear = 9999;
         reiwa.lastMonth = 12;
-        theApp.eraNames = {reiwa};
+        settings_.setEraNames({reiwa});
     }
-    void TearDown() override {
-        app::setNowForTesting(nullptr);
-        theApp.specialDays = savedDays_;
-        theApp.eraNames = savedEras_;
-    }
+    void TearDown() override { app::setNowForTesting(nullptr); }
 
     // Draws `year` with the marks in place, as the browser does after its initialisation.
     void draw(CCalendarDlg& browser, int32_t year) {
@@ -95,12 +90,8 @@ protected:
         return n;
     }
 
-    AppSettings settings_{1.0f, 100, 4};
+    AppScope settings_{1.0f, 100, 4};
     std::unique_ptr<TestImage> image_;
-
-private:
-    std::vector<SpecialDay> savedDays_;
-    std::vector<calendar::EraName> savedEras_;
 };
 
 int red(uint32_t p) { return (p >> 16) & 0xFF; }
@@ -201,7 +192,7 @@ TEST_F(YearDrawing, MarksAndTheirHoverFills) {
 
 TEST_F(YearDrawing, FarYearsStayInsideTheTables) {
     // A rule for the year 0 only: 1 January of the year 0 was a Saturday.
-    theApp.specialDays = {fixedDate(L"零年", calendar::Holiday, 1, 1, 0, 0)};
+    settings_.setSpecialDays({fixedDate(L"零年", calendar::Holiday, 1, 1, 0, 0)});
     for (int32_t year : {-100000, 0, 100000, INT_MIN, INT_MAX}) {
         CCalendarDlg browser;
         draw(browser, year);

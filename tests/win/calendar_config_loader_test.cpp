@@ -21,6 +21,7 @@
 #include "calendar/month_calendar.h"
 #include "calendar/utf8.h"
 #include "framework/text_file.h"
+#include "support/app_scope.h"
 
 namespace {
 
@@ -197,16 +198,14 @@ std::wstring buildFolder() {
 // folder is the shipped one.
 TEST(CalendarLoader, TheShippedFileLoadsWithoutMessage) {
     JapaneseLocale japanese;
-    theApp.eraNames.clear();
-    theApp.specialDays.clear();
+    wintest::AppScope app;
+    app.setEraNames({}).setSpecialDays({});
     std::vector<std::wstring> messages;
     loadCalendarConfig([&](const std::wstring& m) { messages.push_back(m); });
     EXPECT_TRUE(messages.empty()) << (messages.empty() ? "" : toUtf8(messages[0]));
     EXPECT_EQ(theApp.eraNames.size(), 5u);
     EXPECT_GT(theApp.specialDays.size(), 40u);
     EXPECT_EQ(eraYearText(2019, 5, theApp.eraNames), L"令和元年");
-    theApp.eraNames.clear();
-    theApp.specialDays.clear();
 }
 
 // What the runtime reads from the CP932 file is, line by line, the UTF-8 master.

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/case_name.h"
 #include "calendar/config_reader.h"
 #include "calendar/config_text.h"
 
@@ -165,7 +166,8 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"ASCII digit in a rule keyword", {L"休日 x 1 2 特殊1"}, 0, 1, L"", 1},
         FileCase{"rule line with 4 fields", {L"特別 x 1 2"}, 0, 0, fieldCount(1), 1},
         FileCase{"era with 9 fields", {ERA + L" 1"}, 0, 0, fieldCount(1), 1},
-        FileCase{"unknown rule keyword", {L"特別 x 1 2 毎日 1 1 1 1 1"}, 0, 1, L"", 1}));
+        FileCase{"unknown rule keyword", {L"特別 x 1 2 毎日 1 1 1 1 1"}, 0, 1, L"", 1}),
+    testing_names::ByWhat());
 
 TEST(ConfigReader, RuleFieldsAndWidths) {
     Loaded loaded = load({

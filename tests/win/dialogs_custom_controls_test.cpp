@@ -3,11 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/custom_controls.h"
+#include "support/app_scope.h"
 #include "support/test_image.h"
 
 namespace {
 
-using wintest::AppSettings;
+using wintest::AppScope;
 using wintest::TestImage;
 
 int fontHeight(HFONT font) {
@@ -25,7 +26,7 @@ TEST(CustomControls, FontsAreBoldMeiryoOfTheirOwnHeights) {
     // The button follows the DPI only; the edit the size setting too.
     const Case cases[] = {{1.0f, 100, 20, 20}, {1.0f, 120, 20, 24}, {1.0f, 80, 20, 16}, {1.5f, 120, 30, 36}};
     for (const Case& c : cases) {
-        AppSettings settings(c.dpi, c.percent);
+        AppScope settings(c.dpi, c.percent);
         GButtonEx button;
         GEditEx edit;
         EXPECT_EQ(fontHeight(button.font()), c.button) << c.dpi << " " << c.percent;
@@ -82,7 +83,7 @@ private:
 constexpr uint32_t FACE_RGB = 0x204090;  // FACE as the image stores it
 
 TEST(CustomControls, ButtonStatesDrawTheirEdges) {
-    AppSettings settings(1.0f, 100);
+    AppScope settings(1.0f, 100);
     struct Case {
         UINT state;
         bool sunken, whiteCaption;
@@ -111,14 +112,14 @@ TEST(CustomControls, ButtonStatesDrawTheirEdges) {
 }
 
 TEST(CustomControls, EmptyButtonIsStillFilled) {
-    AppSettings settings(1.0f, 100);
+    AppScope settings(1.0f, 100);
     DrawnButton drawn(L"", 0);
     EXPECT_EQ(drawn.at(35, 9), FACE_RGB);
     EXPECT_EQ(drawn.at(2, 2), FACE_RGB);
 }
 
 TEST(CustomControls, EditAnswersItsColoursAsColourReferences) {
-    AppSettings settings(1.0f, 100);
+    AppScope settings(1.0f, 100);
     GEditEx edit;
     edit.textColor = 0xFFE06060;
     edit.backgroundColor = 0xFF102030;

@@ -8,6 +8,7 @@
 
 #include "calendar/analog_clock_panel.h"
 #include "gadget/gadget_layout.h"
+#include "support/app_scope.h"
 #include "support/panels_fixtures.h"
 
 namespace {
@@ -83,7 +84,7 @@ TEST(ClockPanel, HandsPointWhereTheTimeSays) {
         {"unconvertible", std::numeric_limits<std::time_t>::max(), {{329.5, {8, 16, 24}}},
          {{30, {16}}, {90, {20}}, {180, {20}}}},
     };
-    wintest::AppSettings settings(1.0f, 100, 1);
+    wintest::AppScope settings(1.0f, 100, 1);
     for (const Case& c : cases) {
         ClockCanvas clock;
         clock.paint(c.at);
@@ -96,7 +97,7 @@ TEST(ClockPanel, HandsPointWhereTheTimeSays) {
 }
 
 TEST(ClockPanel, HubLeavesAPanelRingAroundATextCentre) {
-    wintest::AppSettings settings(1.0f, 100, 1);
+    wintest::AppScope settings(1.0f, 100, 1);
     ClockCanvas clock;
     clock.paint(localTime(2024, 5, 15, 3, 0, 0));
     const auto& palette = theApp.ThemePalette;
@@ -107,7 +108,7 @@ TEST(ClockPanel, HubLeavesAPanelRingAroundATextCentre) {
 }
 
 TEST(ClockPanel, NumeralsAreCentredOnTheirPlaces) {
-    wintest::AppSettings settings(1.0f, 100, 1);
+    wintest::AppScope settings(1.0f, 100, 1);
     ClockCanvas clock;
     // The hands point away from 1 and 3.
     clock.paint(localTime(2024, 5, 15, 7, 25, 40));
@@ -143,7 +144,7 @@ TEST(ClockPanel, ShadowShadesTheLowerRightOnlyWhenSwitchedOn) {
         {"black, off", 0, 0, black.panel},
     };
     for (const Case& c : cases) {
-        wintest::AppSettings settings(1.0f, 100, c.theme, c.shadow);
+        wintest::AppScope settings(1.0f, 100, c.theme, c.shadow);
         ClockCanvas clock;
         clock.paint(localTime(2024, 5, 15, 9, 45, 50));
         const auto& palette = theApp.ThemePalette;
@@ -167,7 +168,7 @@ TEST(ClockPanel, LengthsFollowSizeAndDpiButTheNumeralsFollowSizeOnly) {
     const Case cases[] = {{"100 %", 1.0f, 100, 1.0}, {"120 %", 1.0f, 120, 1.2}, {"144 dpi", 1.5f, 100, 1.0}};
     int baseHeight = 0;
     for (const Case& c : cases) {
-        wintest::AppSettings settings(c.dpi, c.size, 1);
+        wintest::AppScope settings(c.dpi, c.size, 1);
         ClockCanvas clock;
         // Hour hand at 48.75 degrees, minute hand at 225: between numerals and ticks.
         clock.paint(localTime(2024, 5, 15, 1, 37, 30));

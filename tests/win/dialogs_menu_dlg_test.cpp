@@ -5,12 +5,13 @@
 #include <optional>
 
 #include "dialogs/menu_dlg.h"
+#include "support/app_scope.h"
 #include "support/probe_menu.h"
 #include "support/test_image.h"
 
 namespace {
 
-using wintest::AppSettings;
+using wintest::AppScope;
 using wintest::ProbeMenu;
 using wintest::TestImage;
 
@@ -22,7 +23,7 @@ TEST(MenuDialog, OpensLeftOfAndBelowTheClickAtItsScaledSize) {
     };
     const Case cases[] = {{1.0f, 100, 164, 146, 80, 20}, {1.5f, 120, 295, 262, 144, 36}};
     for (const Case& c : cases) {
-        AppSettings settings(c.dpi, c.percent);
+        AppScope settings(c.dpi, c.percent);
         ProbeMenu menu;
         menu.anchor = {700, 300};
         menu.doModal();
@@ -36,7 +37,7 @@ TEST(MenuDialog, OpensLeftOfAndBelowTheClickAtItsScaledSize) {
 }
 
 TEST(MenuDialog, IsNotPulledBackOnScreen) {
-    AppSettings settings(1.0f, 100);
+    AppScope settings(1.0f, 100);
     ProbeMenu menu;
     menu.anchor = {20, 5};
     menu.doModal();
@@ -58,7 +59,7 @@ struct PaintedMenu {
 
 TEST(MenuDialog, PaintsInFixedColoursWhateverTheTheme) {
     for (int theme : {0, 1, 4}) {
-        AppSettings settings(1.0f, 100, theme);
+        AppScope settings(1.0f, 100, theme);
         PaintedMenu painted(-1);
         EXPECT_EQ(painted.image.rgb(0, 0), 0x000001u) << "corner keyed out, theme " << theme;
         EXPECT_EQ(painted.image.rgb(150, 135), 0xFFFFFFu) << theme;
@@ -69,7 +70,7 @@ TEST(MenuDialog, PaintsInFixedColoursWhateverTheTheme) {
 }
 
 TEST(MenuDialog, HighlightsTheHoveredItemOnly) {
-    AppSettings settings(1.0f, 100);
+    AppScope settings(1.0f, 100);
     struct Case {
         int32_t item;
         int x, y;  // a point of the highlight right of the text
@@ -93,7 +94,7 @@ TEST(MenuDialog, DotsMarkTheCurrentThemeAndSize) {
     // A stored size outside the five offered puts the dot where the row formula says.
     const std::pair<int32_t, int32_t> cases[] = {{0, 100}, {3, 80}, {4, 120}, {2, 85}};
     for (auto [theme, size] : cases) {
-        AppSettings settings(1.0f, size, theme);
+        AppScope settings(1.0f, size, theme);
         app::Scale s = theApp.scale();
         TestImage image(164, 146);
         CMenuDlg menu;
@@ -113,7 +114,7 @@ TEST(MenuDialog, DotsMarkTheCurrentThemeAndSize) {
 
 TEST(MenuDialog, ShadowCheckMarkOnlyWhenShadowIsOn) {
     for (int32_t shadow : {0, 1}) {
-        AppSettings settings(1.0f, 100, 0, shadow);
+        AppScope settings(1.0f, 100, 0, shadow);
         PaintedMenu painted(-1);
         // Second stroke from (10, 134) to (15, 129): its middle.
         bool marked = false;
@@ -126,7 +127,7 @@ TEST(MenuDialog, ShadowCheckMarkOnlyWhenShadowIsOn) {
 class MenuPress : public testing::Test {
 protected:
     void SetUp() override {
-        theApp.setRegistryKey(L"OmbrelMenuTest");
+        app_.setRegistryKey(L"OmbrelMenuTest");
         RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\OmbrelMenuTest");
     }
     void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\OmbrelMenuTest"); }
@@ -140,10 +141,12 @@ protected:
         return value;
     }
     static void press(int32_t item) { wintest::pressMenuItem(item); }
+
+    AppScope app_;
 };
 
 TEST_F(MenuPress, ThemeIsAppliedAndStored) {
-    AppSettings settings(1.0f, 100, 0);
+    AppScope settings(1.0f, 100, 0);
     press(1);
     EXPECT_EQ(theApp.colorSelect, 1);
     EXPECT_EQ(theApp.ThemePalette.frame, 0xFF60A060u);
@@ -152,7 +155,7 @@ TEST_F(MenuPress, ThemeIsAppliedAndStored) {
 }
 
 TEST_F(MenuPress, ShadowToggles) {
-    AppSettings settings(1.0f, 100, 0, 0);
+    AppScope settings(1.0f, 100, 0, 0);
     press(5);
     EXPECT_EQ(theApp.shadow, 1);
     EXPECT_EQ(stored(L"Shadow"), 1u);
@@ -160,15 +163,14 @@ TEST_F(MenuPress, ShadowToggles) {
     EXPECT_EQ(theApp.shadow, 0);
     EXPECT_EQ(stored(L"Shadow"), 0u);
     // A stored value out of range counts as on, so the press turns it off.
-    theApp.shadow = 7;
+    settings.setShadow(7);
     press(5);
     EXPECT_EQ(theApp.shadow, 0);
 }
 
 TEST_F(MenuPress, SizeKeepsTheRightEdgeAndStoresSizeAndLeft) {
-    AppSettings settings(1.0f, 100);
-    int32_t left = theApp.mainLeft;
-    theApp.mainLeft = 1784;
+    AppScope settings(1.0f, 100);
+    settings.setMainPosition(1784, theApp.mainTop);
     press(10);
     EXPECT_EQ(theApp.sizePercent, 120);
     EXPECT_EQ(theApp.mainLeft, 1757);
@@ -177,11 +179,10 @@ TEST_F(MenuPress, SizeKeepsTheRightEdgeAndStoresSizeAndLeft) {
     press(6);
     EXPECT_EQ(theApp.mainLeft, 1812);
     EXPECT_EQ(stored(L"Size"), 80u);
-    theApp.mainLeft = left;
 }
 
 TEST_F(MenuPress, NoItemChangesNothing) {
-    AppSettings settings(1.0f, 100, 2, 0);
+    AppScope settings(1.0f, 100, 2, 0);
     int32_t left = theApp.mainLeft;
     press(-1);
     EXPECT_EQ(theApp.colorSelect, 2);

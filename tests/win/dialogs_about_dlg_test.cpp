@@ -13,11 +13,12 @@
 #include "e2e/support/screen.h"
 #include "framework/shell.h"
 #include "resource.h"
+#include "support/app_scope.h"
 #include "support/test_image.h"
 
 namespace {
 
-using wintest::AppSettings;
+using wintest::AppScope;
 using wintest::TestImage;
 
 // Runs the real initialisation and records what it set up, then ends.
@@ -61,7 +62,7 @@ TEST(AboutDialog, ButtonsSitAtTheirDpiPlacesWhateverTheSize) {
         {1.5f, 100, {97, 172, 202, 199}, {442, 172, 487, 199}},
     };
     for (const Case& c : cases) {
-        AppSettings settings(c.dpi, c.percent);
+        AppScope settings(c.dpi, c.percent);
         ProbeAbout about;
         about.doModal();
         EXPECT_TRUE(EqualRect(&about.website, &c.website))
@@ -89,7 +90,7 @@ TEST(AboutDialog, ButtonColoursFollowTheTheme) {
     // Black theme: face frame (404040), caption text (C0C0C0); green: face panel (E0F0E0), caption text (202020).
     const Case cases[] = {{0, 0xC0C0C0, 0x404040}, {1, 0x202020, 0xE0F0E0}, {3, 0x202020, 0xE0E0F0}};
     for (const Case& c : cases) {
-        AppSettings settings(1.0f, 100, c.theme);
+        AppScope settings(1.0f, 100, c.theme);
         ProbeAbout about;
         about.doModal();
         EXPECT_EQ(about.websiteButton.textColor, c.caption) << c.theme;
@@ -121,7 +122,7 @@ TEST(AboutDialog, PaintsTheNameAndTextsInTheThemeColours) {
     };
     const Case cases[] = {{0, 0x404040, 0xC0C0C0}, {1, 0xE0F0E0, 0x000000}, {4, 0xF0F0F0, 0x000000}};
     for (const Case& c : cases) {
-        AppSettings settings(1.0f, 100, c.theme, 0);
+        AppScope settings(1.0f, 100, c.theme, 0);
         PaintedAbout painted;
         EXPECT_EQ(painted.image.rgb(0, 0), 0x000001u) << c.theme;
         EXPECT_EQ(painted.image.rgb(20, 100), c.background) << c.theme;
@@ -142,7 +143,7 @@ TEST(AboutDialog, ShadowShadesTheTopBand) {
     };
     const Case cases[] = {{0, 0x404040, 0x808080}, {2, 0xE0E0F0, 0x8080E0}};
     for (const Case& c : cases) {
-        AppSettings settings(1.0f, 100, c.theme, 1);
+        AppScope settings(1.0f, 100, c.theme, 1);
         PaintedAbout painted;
         // From the band's bottom-left corner the colour turns to the far one.
         EXPECT_EQ(painted.image.rgb(20, 78), c.nearColor) << c.theme;
@@ -213,13 +214,12 @@ int messageBoxesOf(DWORD thread, HWND host, HWND about) {
 }
 
 TEST(AboutDialog, AWebsiteThatCannotOpenGivesOneMessagePerClickOwnedByTheAboutBox) {
-    AppSettings settings(1.0f, 100);
+    AppScope settings(1.0f, 100);
     fw::ShellExecuteFunction realShell = fw::shellExecute;
     fw::shellExecute = shellWithoutABrowser;
     shellCalls = 0;
     Host host;
-    fw::Application* app = fw::Application::current();
-    app->mainWindow = &host;
+    settings.setMainWindow(&host);
     DWORD uiThread = GetCurrentThreadId();
 
     // Seen by the driver while the About box runs; checked here once it is closed.
@@ -276,7 +276,6 @@ TEST(AboutDialog, AWebsiteThatCannotOpenGivesOneMessagePerClickOwnedByTheAboutBo
     });
     host.doModal();
     driver.join();
-    app->mainWindow = nullptr;
     fw::shellExecute = realShell;
 
     ASSERT_TRUE(seen.aboutOpened);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ombrel_app.h"
+#include "support/app_scope.h"
 
 namespace {
 
@@ -9,10 +10,12 @@ class Profile : public testing::Test {
 protected:
     void SetUp() override {
         theApp.fw::Application::initInstance();
-        theApp.setRegistryKey(L"OmbrelProfileTest");
+        app_.setRegistryKey(L"OmbrelProfileTest");
         RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\OmbrelProfileTest");
     }
     void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\OmbrelProfileTest"); }
+
+    wintest::AppScope app_;
 };
 
 TEST_F(Profile, MissingValuesGiveTheirDefaults) {

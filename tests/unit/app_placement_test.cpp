@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/case_name.h"
 #include "app/placement.h"
 #include "app/scale.h"
 
@@ -18,6 +19,8 @@ struct ClampCase {
     app::IntRect work;
     Point expected;
 };
+
+void PrintTo(const ClampCase& c, std::ostream* os) { *os << c.what; }
 
 class ClampToArea : public testing::TestWithParam<ClampCase> {};
 
@@ -43,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
         ClampCase{"second monitor", {2000, 500}, 136, 462, {1920, 0, 2720, 600}, {2000, 138}},
         ClampCase{"extreme stored values", {INT32_MIN, INT32_MAX - 1}, 136, 462, fullHd, {0, 618}},
         ClampCase{"huge window", {0, 0}, INT32_MAX, INT32_MAX, fullHd, {1920 - INT32_MAX, 1080 - INT32_MAX}}),
-    [](const testing::TestParamInfo<ClampCase>& info) { return "case" + std::to_string(info.index); });
+    testing_names::ByWhat());
 
 struct SizeCase {
     float dpi;

@@ -5,6 +5,7 @@
 
 #include "framework/shell.h"
 #include "gadget/ombrel_dlg.h"
+#include "support/app_scope.h"
 #include "support/test_image.h"
 
 namespace {
@@ -30,7 +31,7 @@ public:
 };
 
 TEST(GadgetMouse, ADoubleClickOnTheMetersStartsTheTaskManagerOfTheSystemFolder) {
-    wintest::AppSettings settings(1.0f, 100);
+    wintest::AppScope settings(1.0f, 100);
     fw::ShellExecuteFunction realShell = fw::shellExecute;
     fw::shellExecute = recordShellCall;
     shellCall = {};

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "common/case_name.h"
 #include "meters/meter_figures.h"
 
 namespace {
@@ -14,6 +15,8 @@ struct CpuCase {
     double counter, stored;
 };
 
+void PrintTo(const CpuCase& c, std::ostream* os) { *os << c.counter << " -> " << c.stored; }
+
 class CpuPercent : public testing::TestWithParam<CpuCase> {};
 
 TEST_P(CpuPercent, StoresAnythingNotBelowOneHundredAsOneHundred) {
@@ -23,7 +26,10 @@ TEST_P(CpuPercent, StoresAnythingNotBelowOneHundredAsOneHundred) {
 INSTANTIATE_TEST_SUITE_P(Values, CpuPercent,
                          testing::Values(CpuCase{42.5, 42.5}, CpuCase{99.99, 99.99}, CpuCase{100.0, 100.0},
                                          CpuCase{100.7, 100.0}, CpuCase{std::numeric_limits<double>::quiet_NaN(), 100.0},
-                                         CpuCase{0.0, 0.0}));
+                                         CpuCase{0.0, 0.0}),
+                         [](const testing::TestParamInfo<CpuCase>& info) {
+                             return testing_names::numberName(info.param.counter);
+                         });
 
 TEST(Memory, UsedIsTotalMinusAvailable) {
     constexpr uint64_t GiB = 1ull << 30;
@@ -87,6 +93,11 @@ TEST(CpuSource, FailingCounterIsGivenUpButOneFailureIsForgiven) {
     EXPECT_EQ(choice.source(), CpuSource::UtilityCounter);
     for (int tick = 0; tick < CpuSourceChoice::SILENT_TICKS; ++tick) choice.choose(std::nullopt, 7.0);
     EXPECT_EQ(choice.source(), CpuSource::SystemTimes);
+}
+
+TEST(ClockRatio, ClockAboveTheRatedOneIsNotClamped) {
+    EXPECT_DOUBLE_EQ(meters::clockPercent(4.5, 3.6), 125.0);
+    EXPECT_DOUBLE_EQ(meters::clockPercent(1.8, 3.6), 50.0);
 }
 
 }  // namespace

@@ -53,18 +53,40 @@ TEST(MenuLayout, PointSelectsItem) {
     for (const Case& c : cases) EXPECT_EQ(menuItemAt(layout, c.x, c.y), c.item) << c.where;
 }
 
-TEST(MenuLayout, ItemsMapToRowsAndSizes) {
-    EXPECT_EQ(menuItemRow(0), 1);
-    EXPECT_EQ(menuItemRow(5), 6);
-    EXPECT_EQ(menuItemRow(6), 1);
-    EXPECT_EQ(menuItemRow(10), 5);
-    EXPECT_EQ(menuItemSize(6), 80);
-    EXPECT_EQ(menuItemSize(10), 120);
+// At 96 dpi and 100 % the rows are 20 high from y = 20 and the right column
+// starts at x = 85; the middle of each item's row selects that item.
+TEST(MenuLayout, EachItemIsHitInTheMiddleOfItsRow) {
+    MenuLayout layout = menuLayout({1.0f, 1.0f, 100});
+    struct Case {
+        int32_t x, y, item, size;
+    };
+    const Case cases[] = {
+        {40, 30, 0, 0},    {40, 50, 1, 0},    {40, 70, 2, 0},    {40, 90, 3, 0},   {40, 110, 4, 0},
+        {40, 130, 5, 0},   {120, 30, 6, 80},  {120, 50, 7, 90},  {120, 70, 8, 100}, {120, 90, 9, 110},
+        {120, 110, 10, 120},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(menuItemAt(layout, c.x, c.y), c.item) << c.x << "," << c.y;
+        EXPECT_EQ(menuItemInRightColumn(c.item), c.x > 85) << c.item;
+        if (c.size) {
+            EXPECT_EQ(menuItemSize(c.item), c.size) << c.item;
+        }
+    }
 }
 
-TEST(MenuLayout, SizeDotRow) {
-    const std::pair<int32_t, int32_t> cases[] = {{80, 1}, {85, 1}, {90, 2}, {100, 3}, {120, 5}, {50, -2}};
-    for (auto [percent, row] : cases) EXPECT_EQ(sizeDotRow(percent), row) << percent;
+// The dot marks the size item of the current size: its row, at 20 a row from
+// y = 20, is the row that a click selects that item in.
+TEST(MenuLayout, TheSizeDotSitsOnTheItemOfTheCurrentSize) {
+    MenuLayout layout = menuLayout({1.0f, 1.0f, 100});
+    auto itemBesideTheDot = [&](int32_t percent) { return menuItemAt(layout, 120, 20 * sizeDotRow(percent) + 10); };
+    for (int32_t percent : {80, 90, 100, 110, 120}) {
+        int32_t item = itemBesideTheDot(percent);
+        ASSERT_NE(item, MENU_ITEM_NONE) << percent;
+        EXPECT_EQ(menuItemSize(item), percent);
+    }
+    // A size between the items goes with the one below it; one below 80 % marks no item.
+    EXPECT_EQ(menuItemSize(itemBesideTheDot(85)), 80);
+    EXPECT_EQ(itemBesideTheDot(50), MENU_ITEM_NONE);
 }
 
 TEST(MenuLayout, ResizeKeepsTheRightEdge) {
