@@ -34,9 +34,9 @@ int wmain(int argc, wchar_t** argv) {
     CloseHandle(info.hThread);
 
     double cpuPercent = static_cast<double>(last.cpuMs - first.cpuMs) * 100.0 / (seconds * 1000.0);
-    std::printf("cpu_percent=%.3f private_kb_start=%lld private_kb_end=%lld gdi_start=%ld gdi_end=%ld "
-                "handles_start=%ld handles_end=%ld\n",
-                cpuPercent, first.privateKb, last.privateKb, first.gdiObjects, last.gdiObjects, first.handles,
-                last.handles);
+    std::printf(
+        "cpu_percent=%.3f private_kb_start=%lld private_kb_end=%lld gdi_start=%ld gdi_end=%ld "
+        "handles_start=%ld handles_end=%ld\n",
+        cpuPercent, first.privateKb, last.privateKb, first.gdiObjects, last.gdiObjects, first.handles, last.handles);
     return 0;
 }

@@ -35,7 +35,8 @@ std::vector<double> medianMsInTurns(int runs, const std::vector<std::function<vo
         for (size_t k = 0; k < steps.size(); ++k) {
             auto start = std::chrono::steady_clock::now();
             steps[k]();
-            times[k].push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+            times[k].push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         }
     std::vector<double> medians;
     for (std::vector<double>& t : times) {
@@ -62,7 +63,8 @@ int main() {
     loadCalendarConfig(silently);
 
     std::printf("| %-58s | %9s | %5s |\n", "step", "median ms", "runs");
-    std::printf("|%s|%s|%s|\n", std::string(60, '-').c_str(), std::string(11, '-').c_str(), std::string(7, '-').c_str());
+    std::printf("|%s|%s|%s|\n", std::string(60, '-').c_str(), std::string(11, '-').c_str(),
+                std::string(7, '-').c_str());
 
     // The gadget: every layer drawn whole, against a copy of the kept base with
     // only the moving layer drawn over it, and the first paint after a change,
@@ -80,12 +82,12 @@ int main() {
         gadget.rebuildBackBuffer(true);
         gadget.mouseInside = true;  // the boxes too
         gadget.paintWindow(nullptr);
-        std::vector<double> m = medianMsInTurns(200, {[&] { gadget.paintWindowFull(nullptr); },
-                                                      [&] { gadget.paintWindow(nullptr); },
-                                                      [&] {
-                                                          ++gadget.backBufferGeneration;  // as after a size change
-                                                          gadget.paintWindow(nullptr);
-                                                      }});
+        std::vector<double> m =
+            medianMsInTurns(200, {[&] { gadget.paintWindowFull(nullptr); }, [&] { gadget.paintWindow(nullptr); },
+                                  [&] {
+                                      ++gadget.backBufferGeneration;  // as after a size change
+                                      gadget.paintWindow(nullptr);
+                                  }});
         const double full = m[0], kept = m[1], first = m[2];
         row((std::string("gadget full paint, ") + p.what).c_str(), 200, full);
         row("  paint over the kept base (a tick)", 200, kept);
@@ -114,19 +116,20 @@ int main() {
         for (const calendar::SpecialDay* cell : browser.cellHolidays)
             if (cell) holiday = cell;
         int moves = 0;
-        std::vector<double> m = medianMsInTurns(
-            50, {[&] {
-                     throughImage([&](draw::Graphics& g, GImageEx& image) {
-                         browser.paintLayers(g, image, l.width, l.height, draw::Layers::All,
-                                             calendar::localToday(app::now()));
-                     });
-                 },
-                 [&] {
-                     // The pointer moves from a holiday to a plain day and back.
-                     browser.hoveredHoliday = ++moves % 2 ? holiday : nullptr;
-                     throughImage(
-                         [&](draw::Graphics& g, GImageEx& image) { browser.paintBrowser(g, image, l.width, l.height); });
-                 }});
+        std::vector<double> m =
+            medianMsInTurns(50, {[&] {
+                                     throughImage([&](draw::Graphics& g, GImageEx& image) {
+                                         browser.paintLayers(g, image, l.width, l.height, draw::Layers::All,
+                                                             calendar::localToday(app::now()));
+                                     });
+                                 },
+                                 [&] {
+                                     // The pointer moves from a holiday to a plain day and back.
+                                     browser.hoveredHoliday = ++moves % 2 ? holiday : nullptr;
+                                     throughImage([&](draw::Graphics& g, GImageEx& image) {
+                                         browser.paintBrowser(g, image, l.width, l.height);
+                                     });
+                                 }});
         const double full = m[0], hover = m[1];
         row("calendar browser full paint (twelve months)", 50, full);
         row("  hover repaint over the kept base", 50, hover);

@@ -115,4 +115,3 @@ ProcessSample sampleProcess(DWORD processId) {
 }
 
 }  // namespace probe
-

@@ -31,8 +31,13 @@ POINT popupItem(POINT anchor, float s, int item) {
 void oneRound(const e2e::GadgetProcess& gadget, int round) {
     RECT r = gadget.windowRect();
     float s = static_cast<float>(r.right - r.left) / 136.0f;
-    auto at = [&](float x, float y) { return POINT{r.left + static_cast<LONG>(x * s), r.top + static_cast<LONG>(y * s)}; };
-    auto go = [&](POINT p) { moveTo(p.x, p.y); Sleep(120); };
+    auto at = [&](float x, float y) {
+        return POINT{r.left + static_cast<LONG>(x * s), r.top + static_cast<LONG>(y * s)};
+    };
+    auto go = [&](POINT p) {
+        moveTo(p.x, p.y);
+        Sleep(120);
+    };
 
     // Hover every day cell of the month (the holidays among them) and the title.
     for (int row = 0; row < 6; ++row)

@@ -27,12 +27,11 @@ bool readConfig(const std::string& path, std::vector<calendar::EraName>& eraName
 std::wstring decodeCp932(std::string_view bytes) {
     if (bytes.empty()) return {};
     // Strict, so that a byte outside CP932 is not silently read as "・".
-    int length = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()),
-                                     nullptr, 0);
+    int length =
+        MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     if (length <= 0) return L"\xFFFD";
     std::wstring text(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), text.data(),
-                        length);
+    MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), text.data(), length);
     return text;
 }
 

@@ -12,21 +12,16 @@ namespace {
 
 fw::OpenFailure failureOf(int error) {
     switch (error) {
-    case ENOENT:
-        return fw::OpenFailure::NotFound;
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case EISDIR:
-    case EINVAL:
-        return fw::OpenFailure::BadPath;
-    case EACCES:
-    case EPERM:
-        return fw::OpenFailure::AccessDenied;
-    case EMFILE:
-    case ENFILE:
-        return fw::OpenFailure::TooManyOpenFiles;
-    default:
-        return fw::OpenFailure::Other;
+        case ENOENT: return fw::OpenFailure::NotFound;
+        case ENOTDIR:
+        case ENAMETOOLONG:
+        case EISDIR:
+        case EINVAL: return fw::OpenFailure::BadPath;
+        case EACCES:
+        case EPERM: return fw::OpenFailure::AccessDenied;
+        case EMFILE:
+        case ENFILE: return fw::OpenFailure::TooManyOpenFiles;
+        default: return fw::OpenFailure::Other;
     }
 }
 

@@ -61,7 +61,8 @@ int check(const std::string& listPath, const std::string& configPath) {
     }
     calendar::PublishedHolidays list = calendar::readPublishedHolidays(bytes, tools::decodeCp932);
     if (list.errorLine != 0) {
-        write(stderr, listPath + ": " + std::to_string(list.errorLine) + " 行目: " + calendar::toUtf8(list.error) + "\n");
+        write(stderr,
+              listPath + ": " + std::to_string(list.errorLine) + " 行目: " + calendar::toUtf8(list.error) + "\n");
         return 2;
     }
     Records records;

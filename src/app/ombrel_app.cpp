@@ -25,8 +25,7 @@ __attribute__((init_priority(101))) const RestrictedLibrarySearch restrictedLibr
 
 COmbrelApp theApp;
 
-COmbrelApp::COmbrelApp()
-    : versionText(L"version " OMBREL_VERSION_TEXT), noticeText(L"" OMBREL_COPYRIGHT) {}
+COmbrelApp::COmbrelApp() : versionText(L"version " OMBREL_VERSION_TEXT), noticeText(L"" OMBREL_COPYRIGHT) {}
 
 bool COmbrelApp::initInstance() {
     fw::Application::initInstance();
@@ -86,6 +85,4 @@ void COmbrelApp::clampToWorkArea(app::Point& position, int32_t width, int32_t he
                      {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom});
 }
 
-void COmbrelApp::writeSetting(const wchar_t* name, int value) const {
-    writeProfileInt(SETTINGS_SECTION, name, value);
-}
+void COmbrelApp::writeSetting(const wchar_t* name, int value) const { writeProfileInt(SETTINGS_SECTION, name, value); }

@@ -16,10 +16,7 @@ int localField(std::time_t now, int std::tm::*field) {
 }  // namespace
 
 ClockFace::ClockFace(const draw::RectF& rect, const app::Scale& scale)
-    : rect_(rect),
-      scale_(scale),
-      centerX_(rect.x + rect.width * 0.5f - 1),
-      centerY_(rect.y + rect.height * 0.5f - 1) {}
+    : rect_(rect), scale_(scale), centerX_(rect.x + rect.width * 0.5f - 1), centerY_(rect.y + rect.height * 0.5f - 1) {}
 
 float ClockFace::faceRadius() const { return (rect_.width * 0.5f + scale_.sx(1)) * 0.9f; }
 
@@ -45,8 +42,7 @@ HandRotations handRotations(int hour, int minute, int second) {
 }
 
 ClockTime localClockTime(std::time_t now) {
-    return {localField(now, &std::tm::tm_hour), localField(now, &std::tm::tm_min),
-            localField(now, &std::tm::tm_sec)};
+    return {localField(now, &std::tm::tm_hour), localField(now, &std::tm::tm_min), localField(now, &std::tm::tm_sec)};
 }
 
 }  // namespace calendar

@@ -4,8 +4,8 @@
 
 namespace calendar {
 
-bool readCalendarConfig(const std::wstring& path, std::vector<EraName>& eraNames,
-                        std::vector<SpecialDay>& specialDays, const ConfigReporter& report) {
+bool readCalendarConfig(const std::wstring& path, std::vector<EraName>& eraNames, std::vector<SpecialDay>& specialDays,
+                        const ConfigReporter& report) {
     fw::TextFile file;
     std::wstring failure;
     if (!file.open(path, failure)) {

@@ -15,8 +15,8 @@ using ConfigReporter = std::function<void(const std::wstring& message)>;
 // Reads the file at `path` through the C runtime in the locale's code page and
 // appends its records; the first problem goes to `report` and ends the reading.
 // Returns false when there was a problem.
-bool readCalendarConfig(const std::wstring& path, std::vector<EraName>& eraNames,
-                        std::vector<SpecialDay>& specialDays, const ConfigReporter& report);
+bool readCalendarConfig(const std::wstring& path, std::vector<EraName>& eraNames, std::vector<SpecialDay>& specialDays,
+                        const ConfigReporter& report);
 
 }  // namespace calendar
 

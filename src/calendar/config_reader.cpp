@@ -107,22 +107,21 @@ bool ConfigReader::readLine(std::wstring_view line) {
         if (fields.size() != r.fieldCount) return fail(FIELD_COUNT_MESSAGE);
         record.rule = r.rule;
         switch (r.rule) {
-        case FixedDate:
-            record.month = fieldValue<int8_t>(fields[5]);
-            record.day = fieldValue<int8_t>(fields[6]);
-            break;
-        case NthWeekday:
-            record.month = fieldValue<int8_t>(fields[5]);
-            record.day = fieldValue<int8_t>(fields[6]);
-            record.weekday = weekdayOf(fields[7]);
-            break;
-        case Computed:
-            record.month = fieldValue<int8_t>(fields[5]);
-            record.base = readReal(fields[6]);
-            record.drift = readReal(fields[7]);
-            break;
-        default:
-            break;
+            case FixedDate:
+                record.month = fieldValue<int8_t>(fields[5]);
+                record.day = fieldValue<int8_t>(fields[6]);
+                break;
+            case NthWeekday:
+                record.month = fieldValue<int8_t>(fields[5]);
+                record.day = fieldValue<int8_t>(fields[6]);
+                record.weekday = weekdayOf(fields[7]);
+                break;
+            case Computed:
+                record.month = fieldValue<int8_t>(fields[5]);
+                record.base = readReal(fields[6]);
+                record.drift = readReal(fields[7]);
+                break;
+            default: break;
         }
     }
     specialDays_.push_back(std::move(record));

@@ -33,8 +33,8 @@ double outOfRange(std::string_view number) {
     if (point == std::string_view::npos) point = mantissa.size();
     size_t firstDigit = mantissa.find_first_not_of("0.");
     if (firstDigit == std::string_view::npos) return 0.0;
-    int64_t magnitude = firstDigit < point ? static_cast<int64_t>(point - firstDigit) - 1
-                                           : -static_cast<int64_t>(firstDigit - point);
+    int64_t magnitude =
+        firstDigit < point ? static_cast<int64_t>(point - firstDigit) - 1 : -static_cast<int64_t>(firstDigit - point);
     return magnitude + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
 }
 
@@ -63,8 +63,8 @@ int32_t readInteger(std::wstring_view text) {
     bool negative = false;
     if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
     // Counted in 64 bits and stopped at the first step past the 32-bit range.
-    const int64_t limit = negative ? -int64_t{std::numeric_limits<int32_t>::min()}
-                                   : int64_t{std::numeric_limits<int32_t>::max()};
+    const int64_t limit =
+        negative ? -int64_t{std::numeric_limits<int32_t>::min()} : int64_t{std::numeric_limits<int32_t>::max()};
     int64_t value = 0;
     for (; i < text.size(); ++i) {
         int digit = decimalDigitValue(text[i]);

@@ -23,7 +23,9 @@ bool namesAgree(const std::wstring& listed, const SpecialDay& mark) {
     return listed == L"休日（祝日扱い）";
 }
 
-std::wstring configText(const SpecialDay& mark) { return std::wstring(L"config.txt: ") + kindText(mark.kind) + L' ' + mark.name; }
+std::wstring configText(const SpecialDay& mark) {
+    return std::wstring(L"config.txt: ") + kindText(mark.kind) + L' ' + mark.name;
+}
 
 }  // namespace
 

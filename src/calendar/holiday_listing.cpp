@@ -31,16 +31,15 @@ void forEachMarkedDay(int32_t firstYear, int32_t lastYear, std::span<const Speci
     }
 }
 
-std::wstring dayText(int32_t year, int32_t month, int32_t day) { return formatted(L"%04d-%02d-%02d", year, month, day); }
+std::wstring dayText(int32_t year, int32_t month, int32_t day) {
+    return formatted(L"%04d-%02d-%02d", year, month, day);
+}
 
 const wchar_t* kindText(uint8_t kind) {
     switch (kind) {
-    case Holiday:
-        return L"祝日";
-    case RestDay:
-        return L"休日";
-    default:
-        return L"特別";
+        case Holiday: return L"祝日";
+        case RestDay: return L"休日";
+        default: return L"特別";
     }
 }
 

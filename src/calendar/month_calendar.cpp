@@ -36,34 +36,31 @@ int32_t yearAfter(int32_t year) { return year == std::numeric_limits<int32_t>::m
 int32_t ruleDay(const SpecialDay& record, int64_t year, int32_t firstWeekdayOfMonth, int32_t length) {
     int64_t day = 0;
     switch (record.rule) {
-    case FixedDate:
-        day = record.day;
-        break;
-    case NthWeekday: {
-        int32_t w = record.weekday;
-        if (w < 0 || w > 6) return 0;  // the line named no weekday
-        int32_t d = firstWeekdayOfMonth;
-        int32_t first = d <= w ? w - d + 1 : w - d + 8;
-        int32_t n = record.day;
-        if (n > 0) {
-            day = first + 7 * (n - 1);
-        } else {
-            int32_t fifth = first + 28;
-            int32_t last = fifth <= length ? fifth : fifth - 7;
-            day = last + 7 * (n + 1);
+        case FixedDate: day = record.day; break;
+        case NthWeekday: {
+            int32_t w = record.weekday;
+            if (w < 0 || w > 6) return 0;  // the line named no weekday
+            int32_t d = firstWeekdayOfMonth;
+            int32_t first = d <= w ? w - d + 1 : w - d + 8;
+            int32_t n = record.day;
+            if (n > 0) {
+                day = first + 7 * (n - 1);
+            } else {
+                int32_t fifth = first + 28;
+                int32_t last = fifth <= length ? fifth : fifth - 7;
+                day = last + 7 * (n + 1);
+            }
+            break;
         }
-        break;
-    }
-    case Computed: {
-        int64_t y = year - 1980;
-        double value = std::trunc(static_cast<double>(y) * record.drift + record.base);
-        // Far outside a month (or not a number): no day, and no out-of-range conversion.
-        if (!(value > -1e6 && value < 1e6)) return 0;
-        day = static_cast<int64_t>(value) - y / 4;
-        break;
-    }
-    default:
-        return 0;
+        case Computed: {
+            int64_t y = year - 1980;
+            double value = std::trunc(static_cast<double>(y) * record.drift + record.base);
+            // Far outside a month (or not a number): no day, and no out-of-range conversion.
+            if (!(value > -1e6 && value < 1e6)) return 0;
+            day = static_cast<int64_t>(value) - y / 4;
+            break;
+        }
+        default: return 0;
     }
     return day >= 1 && day <= 31 ? static_cast<int32_t>(day) : 0;
 }
@@ -98,20 +95,15 @@ DerivedRules collectHolidays(const MonthCalendar& calendar, int32_t year, int32_
         const SpecialDay& record = specialDays[i];
         if (year < record.firstYear || year > record.lastYear) continue;
         switch (record.rule) {
-        case FixedDate:
-        case NthWeekday:
-        case Computed:
-            if (record.month != month && record.month != 0) continue;
-            if (int32_t day = ruleDay(record, year, d, length)) marks[static_cast<size_t>(day)] = &record;
-            break;
-        case SubstituteHoliday:
-            derived.substituteRule = &record;
-            break;
-        case CitizensHoliday:
-            derived.citizensRule = &record;
-            break;
-        default:
-            break;
+            case FixedDate:
+            case NthWeekday:
+            case Computed:
+                if (record.month != month && record.month != 0) continue;
+                if (int32_t day = ruleDay(record, year, d, length)) marks[static_cast<size_t>(day)] = &record;
+                break;
+            case SubstituteHoliday: derived.substituteRule = &record; break;
+            case CitizensHoliday: derived.citizensRule = &record; break;
+            default: break;
         }
     }
 

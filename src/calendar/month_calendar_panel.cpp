@@ -47,8 +47,8 @@ void paintMonthCalendar(calendar::MonthCalendarPanel& calendar, draw::Graphics& 
     const calendar::MonthGrid grid = calendar::MonthGrid::ofPanel(rect, s);
     for (int32_t column = 0; column < 7; ++column) {
         const draw::SolidBrush& brush = column == 0 ? days.red : column == 6 ? days.blue : days.text;
-        g.drawString(calendar::WEEKDAY_LETTERS[column], weekdayFont, grid.columnCenter(column), grid.weekdayTop(), 0,
-                     0, topCentred, brush);
+        g.drawString(calendar::WEEKDAY_LETTERS[column], weekdayFont, grid.columnCenter(column), grid.weekdayTop(), 0, 0,
+                     topCentred, brush);
     }
     const calendar::PanelSeparator separator = calendar::panelSeparator(rect, s);
     g.drawLine(separatorPen, separator.left, separator.y, separator.right, separator.y);

@@ -10,7 +10,11 @@ namespace calendar {
 // One brush per ink, and the box and the digits of today.
 struct DayBrushes {
     explicit DayBrushes(const app::ThemePalette& palette)
-        : text(palette.text), red(palette.red), blue(palette.blue), yellow(palette.yellow), gray(palette.gray),
+        : text(palette.text),
+          red(palette.red),
+          blue(palette.blue),
+          yellow(palette.yellow),
+          gray(palette.gray),
           white(0xFFFFFFFF) {}
     const draw::SolidBrush& of(DayInk ink) const;
 

@@ -92,7 +92,7 @@ MonthLayout layoutMonth(MonthCalendar& calendar, const MonthGrid& grid, int32_t 
     float rowTop = grid.firstRowTop();
     while (layout.count < static_cast<int32_t>(layout.cells.size())) {
         float centerX = grid.columnCenter(calendar.weekday);
-        layout.cells[layout.count++] = {calendar.day, calendar.weekday, grid.columnOf(centerX), grid.rowOf(rowTop),
+        layout.cells[layout.count++] = {calendar.day, calendar.weekday, grid.columnOf(centerX),      grid.rowOf(rowTop),
                                         centerX,      rowTop,           calendar.marks[calendar.day]};
         advanceDay(calendar);
         if (calendar.month != shownMonth) break;

@@ -32,8 +32,7 @@ BrowserLayout browserLayout(const app::Scale& s) {
 std::optional<Cell> hoverCellAt(const BrowserLayout& l, int32_t x, int32_t y) {
     if (l.cellWidth <= 0 || l.cellHeight <= 0) return std::nullopt;
     int32_t d = l.bandHeight;
-    if (!(y > d && y < l.gridHeight + d - l.cellHeight && x >= 0 && x < l.gridWidth - l.cellWidth))
-        return std::nullopt;
+    if (!(y > d && y < l.gridHeight + d - l.cellHeight && x >= 0 && x < l.gridWidth - l.cellWidth)) return std::nullopt;
     return Cell{x / l.cellWidth, (y - d) / l.cellHeight};
 }
 

@@ -130,8 +130,7 @@ void CCalendarDlg::paintLayers(draw::Graphics& g, GImageEx& image, int width, in
 
 LRESULT CCalendarDlg::onLButtonDown(POINT p) {
     // The marks act on release.
-    if (closeRect.contains(p.x, p.y) || prevYearRect.contains(p.x, p.y) || nextYearRect.contains(p.x, p.y))
-        return 0;
+    if (closeRect.contains(p.x, p.y) || prevYearRect.contains(p.x, p.y) || nextYearRect.contains(p.x, p.y)) return 0;
     if (p.y < layout().bandHeight) {
         dragOffset = p;
         dragging = true;
@@ -169,7 +168,8 @@ LRESULT CCalendarDlg::onMouseMove(POINT p) {
     if (!cell) return 0;
     hoverColumn = cell->column;
     hoverRow = cell->row;
-    const calendar::SpecialDay* candidate = cellHolidays[static_cast<size_t>(*dialogs::cellIndex(hoverColumn, hoverRow))];
+    const calendar::SpecialDay* candidate =
+        cellHolidays[static_cast<size_t>(*dialogs::cellIndex(hoverColumn, hoverRow))];
     if (candidate != hoveredHoliday) {
         hoveredHoliday = candidate;
         invalidate();

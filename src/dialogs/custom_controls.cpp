@@ -12,9 +12,7 @@ HFONT createMeiryoBold(int height) {
     return CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Meiryo");
 }
 
-void attachFont(HWND control, HFONT font) {
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-}
+void attachFont(HWND control, HFONT font) { SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
 
 void drawCaption(HDC dc, RECT rect, const wchar_t* caption, COLORREF color) {
     COLORREF old = SetTextColor(dc, color);

@@ -60,9 +60,8 @@ LRESULT CMenuDlg::onShown(WPARAM, LPARAM) {
 
 LRESULT CMenuDlg::onPaint(WPARAM, LPARAM) {
     defaultPaint();
-    paintThroughImage([&](draw::Graphics& graphics, GImageEx&, int width, int height) {
-        paintItems(graphics, width, height);
-    });
+    paintThroughImage(
+        [&](draw::Graphics& graphics, GImageEx&, int width, int height) { paintItems(graphics, width, height); });
     return 0;
 }
 
@@ -106,10 +105,10 @@ void CMenuDlg::paintItems(draw::Graphics& g, int width, int height) const {
     int32_t dotWidth = s.isx(5), dotHeight = s.isy(5);
     g.fillEllipseI(text, s.isx(8), app::truncToInt((theApp.colorSelect + 1.0) * rowHeight + s.isy(10)), dotWidth,
                    dotHeight);
-    g.fillEllipseI(text, columnWidth + s.isx(8),
-                   app::truncToInt(static_cast<double>(dialogs::sizeDotRow(theApp.sizePercent)) * rowHeight +
-                                   s.isy(10)),
-                   dotWidth, dotHeight);
+    g.fillEllipseI(
+        text, columnWidth + s.isx(8),
+        app::truncToInt(static_cast<double>(dialogs::sizeDotRow(theApp.sizePercent)) * rowHeight + s.isy(10)), dotWidth,
+        dotHeight);
 
     if (theApp.shadow != 0) {
         int32_t base = 5 * rowHeight;

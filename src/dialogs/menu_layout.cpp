@@ -8,8 +8,7 @@ MenuLayout menuLayout(const app::Scale& s) {
     layout.rowHeight = s.isy(20);
     layout.width = 2 * layout.columnWidth + s.isx(4);
     layout.height = 7 * layout.rowHeight + s.isy(6);
-    layout.hitRect = {s.isx(5), layout.rowHeight, 2 * layout.columnWidth + s.isx(5),
-                      7 * layout.rowHeight + s.isy(2)};
+    layout.hitRect = {s.isx(5), layout.rowHeight, 2 * layout.columnWidth + s.isx(5), 7 * layout.rowHeight + s.isy(2)};
     return layout;
 }
 

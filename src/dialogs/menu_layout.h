@@ -17,7 +17,7 @@ constexpr int32_t MENU_LAST_ITEM = 10;
 struct MenuLayout {
     int32_t columnWidth;
     int32_t rowHeight;
-    int32_t width;   // the whole popup
+    int32_t width;  // the whole popup
     int32_t height;
     app::IntRect hitRect;  // where a move selects an item
 };

@@ -20,8 +20,7 @@ int32_t rampStep(int32_t dx, int32_t dy, int32_t w2, int32_t h2, int spread) {
     int32_t dy2 = static_cast<int32_t>(static_cast<uint32_t>(dy) * static_cast<uint32_t>(dy));
     int32_t sum = static_cast<int32_t>(static_cast<uint32_t>(dx2) + static_cast<uint32_t>(dy2));
     double r = std::sqrt(static_cast<double>(sum));
-    double q = std::sqrt(static_cast<double>(sum) /
-                         (static_cast<double>(dx2) / w2 + static_cast<double>(dy2) / h2));
+    double q = std::sqrt(static_cast<double>(sum) / (static_cast<double>(dx2) / w2 + static_cast<double>(dy2) / h2));
     double diff = r - q;
     // NaN (the corner itself) and anything negative start the ramp at 0.
     if (!(diff > 0.0)) return 0;

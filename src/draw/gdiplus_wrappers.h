@@ -20,7 +20,9 @@ struct PointF {
 class SolidBrush {
 public:
     explicit SolidBrush(uint32_t argb) { gp::GdipCreateSolidFill(argb, &handle_); }
-    ~SolidBrush() { if (handle_) gp::GdipDeleteBrush(handle_); }
+    ~SolidBrush() {
+        if (handle_) gp::GdipDeleteBrush(handle_);
+    }
     SolidBrush(const SolidBrush&) = delete;
     SolidBrush& operator=(const SolidBrush&) = delete;
     void setColor(uint32_t argb) { gp::GdipSetSolidFillColor(handle_, argb); }
@@ -33,7 +35,9 @@ private:
 class Pen {
 public:
     Pen(uint32_t argb, float width) { gp::GdipCreatePen1(argb, width, Gdiplus::UnitWorld, &handle_); }
-    ~Pen() { if (handle_) gp::GdipDeletePen(handle_); }
+    ~Pen() {
+        if (handle_) gp::GdipDeletePen(handle_);
+    }
     Pen(const Pen&) = delete;
     Pen& operator=(const Pen&) = delete;
     void setColor(uint32_t argb) { gp::GdipSetPenColor(handle_, argb); }
@@ -48,7 +52,9 @@ class Font {
 public:
     Font() = default;
     explicit Font(Gdiplus::GpFont* handle) : handle_(handle) {}
-    ~Font() { if (handle_) gp::GdipDeleteFont(handle_); }
+    ~Font() {
+        if (handle_) gp::GdipDeleteFont(handle_);
+    }
     Font(Font&& other) noexcept : handle_(other.handle_), status_(other.status_) { other.handle_ = nullptr; }
     Font& operator=(const Font&) = delete;
     Gdiplus::GpFont* handle() const { return handle_; }
@@ -68,7 +74,9 @@ public:
         setAlignment(horizontal);
         setLineAlignment(vertical);
     }
-    ~StringFormat() { if (handle_) gp::GdipDeleteStringFormat(handle_); }
+    ~StringFormat() {
+        if (handle_) gp::GdipDeleteStringFormat(handle_);
+    }
     StringFormat(const StringFormat&) = delete;
     StringFormat& operator=(const StringFormat&) = delete;
     void setAlignment(Gdiplus::StringAlignment a) { gp::GdipSetStringFormatAlign(handle_, a); }
@@ -83,7 +91,9 @@ private:
 class Path {
 public:
     explicit Path(Gdiplus::FillMode mode) { status_ = gp::GdipCreatePath(mode, &handle_); }
-    ~Path() { if (handle_) gp::GdipDeletePath(handle_); }
+    ~Path() {
+        if (handle_) gp::GdipDeletePath(handle_);
+    }
     Path(const Path&) = delete;
     Path& operator=(const Path&) = delete;
     Gdiplus::GpPath* handle() const { return handle_; }
@@ -98,7 +108,9 @@ private:
 class FontFamily {
 public:
     explicit FontFamily(const wchar_t* name) { status_ = gp::GdipCreateFontFamilyFromName(name, nullptr, &handle_); }
-    ~FontFamily() { if (handle_) gp::GdipDeleteFontFamily(handle_); }
+    ~FontFamily() {
+        if (handle_) gp::GdipDeleteFontFamily(handle_);
+    }
     FontFamily(const FontFamily&) = delete;
     FontFamily& operator=(const FontFamily&) = delete;
     Gdiplus::GpFontFamily* handle() const { return handle_; }
@@ -113,7 +125,9 @@ private:
 class Graphics {
 public:
     explicit Graphics(HDC dc) { record(gp::GdipCreateFromHDC(dc, &handle_)); }
-    ~Graphics() { if (handle_) gp::GdipDeleteGraphics(handle_); }
+    ~Graphics() {
+        if (handle_) gp::GdipDeleteGraphics(handle_);
+    }
     Graphics(const Graphics&) = delete;
     Graphics& operator=(const Graphics&) = delete;
 

@@ -54,15 +54,15 @@ std::wstring Application::profileKeyPath(const wchar_t* section) const {
 
 int Application::getProfileInt(const wchar_t* section, const wchar_t* entry, int defaultValue) const {
     DWORD value = 0, size = sizeof value, type = 0;
-    LSTATUS status = RegGetValueW(HKEY_CURRENT_USER, profileKeyPath(section).c_str(), entry,
-                                  RRF_RT_REG_DWORD, &type, &value, &size);
+    LSTATUS status =
+        RegGetValueW(HKEY_CURRENT_USER, profileKeyPath(section).c_str(), entry, RRF_RT_REG_DWORD, &type, &value, &size);
     return status == ERROR_SUCCESS ? static_cast<int>(value) : defaultValue;
 }
 
 bool Application::writeProfileInt(const wchar_t* section, const wchar_t* entry, int value) const {
     RegistryKey key;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, profileKeyPath(section).c_str(), 0, nullptr, 0,
-                        KEY_SET_VALUE, nullptr, &key.handle, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, profileKeyPath(section).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &key.handle, nullptr) != ERROR_SUCCESS)
         return false;
     DWORD data = static_cast<DWORD>(value);
     return RegSetValueExW(key.handle, entry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data) ==

@@ -6,7 +6,6 @@
 
 #include <string>
 
-
 namespace fw {
 
 class Dialog;

@@ -15,8 +15,8 @@ bool Control::bind(const Dialog& dialog, int id) {
     if (!hwnd) return false;
     hwnd_ = hwnd;
     SetPropW(hwnd_, controlProperty, this);
-    original_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(subclassProc)));
+    original_ =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(subclassProc)));
     onAttach();
     return true;
 }

@@ -17,8 +17,7 @@ INT_PTR Dialog::doModal(HWND owner) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     ended_ = false;
     result_ = -1;
-    if (!CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId_), owner, dialogProc,
-                            reinterpret_cast<LPARAM>(this)))
+    if (!CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId_), owner, dialogProc, reinterpret_cast<LPARAM>(this)))
         return -1;
     // The owner takes no input while its modal child runs.
     bool ownerWasEnabled = owner && IsWindowEnabled(owner);
@@ -52,9 +51,7 @@ void Dialog::endDialog(INT_PTR result) {
     if (hwnd_) PostMessageW(hwnd_, WM_NULL, 0, 0);
 }
 
-bool Dialog::preTranslateMessage(MSG& msg) {
-    return hwnd_ && IsDialogMessageW(hwnd_, &msg);
-}
+bool Dialog::preTranslateMessage(MSG& msg) { return hwnd_ && IsDialogMessageW(hwnd_, &msg); }
 
 BOOL Dialog::onInitDialog() {
     doDataExchange();
@@ -90,9 +87,8 @@ INT_PTR Dialog::route(UINT message, WPARAM wParam, LPARAM lParam) {
     // Owner draw and control colours go back to the control object that asked.
     if (message == WM_DRAWITEM || message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC ||
         message == WM_CTLCOLORBTN) {
-        HWND child = message == WM_DRAWITEM
-                         ? reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem
-                         : reinterpret_cast<HWND>(lParam);
+        HWND child = message == WM_DRAWITEM ? reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem
+                                            : reinterpret_cast<HWND>(lParam);
         if (Control* control = Control::fromHandle(child);
             control && control->reflect(message, wParam, lParam, result)) {
             if (message == WM_DRAWITEM) return TRUE;

@@ -52,8 +52,8 @@ inline POINT mousePoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPA
 // Runs the entry of `table` for `message`. False when there is none, or when
 // its handler declined: the default processing then runs.
 template <class T>
-bool dispatchMessage(T* self, std::span<const MessageEntry<T>> table, UINT message, WPARAM wParam,
-                     LPARAM lParam, LRESULT& result) {
+bool dispatchMessage(T* self, std::span<const MessageEntry<T>> table, UINT message, WPARAM wParam, LPARAM lParam,
+                     LRESULT& result) {
     using Entry = MessageEntry<T>;
     for (const Entry& entry : table) {
         if (entry.message != message) continue;

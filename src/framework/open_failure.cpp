@@ -8,18 +8,12 @@ constexpr size_t TEXT_LIMIT = 255;
 
 const wchar_t* failureFormat(OpenFailure failure) {
     switch (failure) {
-    case OpenFailure::NotFound:
-        return L"%1 が見つかりませんでした。";
-    case OpenFailure::BadPath:
-        return L"%1 に正しくないパスが含まれています。";
-    case OpenFailure::AccessDenied:
-        return L"%1 へのアクセスは拒否されました。";
-    case OpenFailure::SharingViolation:
-        return L"%1 へのアクセス中に共有違反が発生しました。";
-    case OpenFailure::TooManyOpenFiles:
-        return L"開いているファイルが多すぎるため、%1 を開けませんでした。";
-    default:
-        return L"%1 へのアクセス中に不明なエラーが発生しました。";
+        case OpenFailure::NotFound: return L"%1 が見つかりませんでした。";
+        case OpenFailure::BadPath: return L"%1 に正しくないパスが含まれています。";
+        case OpenFailure::AccessDenied: return L"%1 へのアクセスは拒否されました。";
+        case OpenFailure::SharingViolation: return L"%1 へのアクセス中に共有違反が発生しました。";
+        case OpenFailure::TooManyOpenFiles: return L"開いているファイルが多すぎるため、%1 を開けませんでした。";
+        default: return L"%1 へのアクセス中に不明なエラーが発生しました。";
     }
 }
 

@@ -11,23 +11,17 @@ namespace {
 
 OpenFailure failureOf(unsigned long error) {
     switch (error) {
-    case ERROR_FILE_NOT_FOUND:
-        return OpenFailure::NotFound;
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_NAME:
-    case ERROR_BAD_PATHNAME:
-    case ERROR_INVALID_DRIVE:
-    case ERROR_FILENAME_EXCED_RANGE:
-    case ERROR_DIRECTORY:
-        return OpenFailure::BadPath;
-    case ERROR_ACCESS_DENIED:
-        return OpenFailure::AccessDenied;
-    case ERROR_SHARING_VIOLATION:
-        return OpenFailure::SharingViolation;
-    case ERROR_TOO_MANY_OPEN_FILES:
-        return OpenFailure::TooManyOpenFiles;
-    default:
-        return OpenFailure::Other;
+        case ERROR_FILE_NOT_FOUND: return OpenFailure::NotFound;
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_PATHNAME:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_FILENAME_EXCED_RANGE:
+        case ERROR_DIRECTORY: return OpenFailure::BadPath;
+        case ERROR_ACCESS_DENIED: return OpenFailure::AccessDenied;
+        case ERROR_SHARING_VIOLATION: return OpenFailure::SharingViolation;
+        case ERROR_TOO_MANY_OPEN_FILES: return OpenFailure::TooManyOpenFiles;
+        default: return OpenFailure::Other;
     }
 }
 
@@ -38,8 +32,8 @@ TextFile::~TextFile() { close(); }
 bool TextFile::open(const std::wstring& path, std::wstring& failure) {
     close();
     // Opened by the system first, so that a failure carries the system's reason.
-    HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         failure = openFailureText(failureOf(GetLastError()), path);
         return false;

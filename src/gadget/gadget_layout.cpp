@@ -8,8 +8,8 @@ struct Box {
     float x, y, width, height;
 };
 constexpr Box panelBoxes[PANEL_COUNT] = {
-    {6, 6, 124, 124},   {6, 132, 124, 124}, {6, 258, 60, 54},  {70, 258, 60, 54},
-    {6, 315, 60, 64},   {70, 315, 60, 64},  {6, 382, 60, 74},  {70, 382, 60, 74},
+    {6, 6, 124, 124}, {6, 132, 124, 124}, {6, 258, 60, 54}, {70, 258, 60, 54},
+    {6, 315, 60, 64}, {70, 315, 60, 64},  {6, 382, 60, 74}, {70, 382, 60, 74},
 };
 
 app::IntRect scaled(const app::Scale& s, float left, float top, float right, float bottom) {
@@ -29,12 +29,12 @@ std::array<draw::RectF, PANEL_COUNT> panelRects(const app::Scale& s) {
 
 HitRects hitRects(const app::Scale& s) {
     return {
-        scaled(s, 8, 162, 127, 252),   // calendarRect
-        scaled(s, 111, 10, 125, 23),   // closeRect
-        scaled(s, 9, 10, 23, 23),      // moveRect
-        scaled(s, 9, 135, 20, 146),    // prevMonthRect
-        scaled(s, 116, 135, 127, 146), // nextMonthRect
-        scaled(s, 24, 135, 112, 150),  // titleRect
+        scaled(s, 8, 162, 127, 252),    // calendarRect
+        scaled(s, 111, 10, 125, 23),    // closeRect
+        scaled(s, 9, 10, 23, 23),       // moveRect
+        scaled(s, 9, 135, 20, 146),     // prevMonthRect
+        scaled(s, 116, 135, 127, 146),  // nextMonthRect
+        scaled(s, 24, 135, 112, 150),   // titleRect
         {s.isy(131), s.isy(159), s.isy(256), s.isy(161), s.isy(258), s.isy(258)},
     };
 }

@@ -20,10 +20,10 @@ std::array<draw::RectF, PANEL_COUNT> panelRects(const app::Scale& s);
 // Bands across the whole window where the clicks that need no box act; a
 // band's edges lie outside it.
 struct MouseBands {
-    int32_t aboutBottom;                    // a double click above opens the About box
-    int32_t todayTop, todayBottom;          // a click between returns to today's month
-    int32_t browserTop, browserBottom;      // a double click between opens the browser
-    int32_t taskManagerTop;                 // a double click below opens Task Manager
+    int32_t aboutBottom;                // a double click above opens the About box
+    int32_t todayTop, todayBottom;      // a click between returns to today's month
+    int32_t browserTop, browserBottom;  // a double click between opens the browser
+    int32_t taskManagerTop;             // a double click below opens Task Manager
 };
 
 struct HitRects {

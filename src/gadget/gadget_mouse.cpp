@@ -84,7 +84,6 @@ LRESULT COmbrelDlg::onLButtonDown(POINT p) {
 }
 
 LRESULT COmbrelDlg::onLButtonUp(POINT p) {
-
     if (dragging) {
         theApp.writeSetting(L"MainLeft", theApp.mainLeft);
         theApp.writeSetting(L"MainTop", theApp.mainTop);

@@ -20,7 +20,8 @@ struct BoxStyle {
 constexpr BoxStyle closeBox{0xFFB00000, 0xFFFF0000, 0xFFD0D0D0, 0xFFFFFFFF, {{114, 12, 122, 20}, {114, 20, 122, 12}}};
 constexpr BoxStyle moveBox{0xFF505050, 0xFF707070, 0xFFA0A0A0, 0xFFE0E0E0, {{16, 12, 16, 20}, {12, 16, 20, 16}}};
 constexpr BoxStyle prevBox{0xFF202020, 0xFF404040, 0xFF808080, 0xFFFFFFFF, {{12, 140, 17, 137}, {12, 140, 17, 144}}};
-constexpr BoxStyle nextBox{0xFF202020, 0xFF404040, 0xFF808080, 0xFFFFFFFF, {{124, 140, 119, 137}, {124, 140, 119, 144}}};
+constexpr BoxStyle nextBox{
+    0xFF202020, 0xFF404040, 0xFF808080, 0xFFFFFFFF, {{124, 140, 119, 137}, {124, 140, 119, 144}}};
 
 }  // namespace
 
@@ -119,8 +120,14 @@ LRESULT COmbrelDlg::onPaint(WPARAM, LPARAM) {
 }
 
 COmbrelDlg::BaseKey COmbrelDlg::baseKey(const calendar::Today& today) const {
-    return {theApp.appearance(), backBufferGeneration, monthCalendar.shownYear, monthCalendar.shownMonth,
-            monthCalendar.followToday, today, prevHover, nextHover};
+    return {theApp.appearance(),
+            backBufferGeneration,
+            monthCalendar.shownYear,
+            monthCalendar.shownMonth,
+            monthCalendar.followToday,
+            today,
+            prevHover,
+            nextHover};
 }
 
 void COmbrelDlg::paintWindow(HDC target) {
@@ -202,7 +209,8 @@ void COmbrelDlg::drawHolidayLabel(Graphics& g, draw::Pen& framePen, draw::SolidB
     app::Scale s = theApp.scale();
     format.setAlignment(Gdiplus::StringAlignmentCenter);
     format.setLineAlignment(Gdiplus::StringAlignmentNear);
-    float x = s.sx(calendar::MONTH_CELL_WIDTH) * static_cast<float>(hoverColumn) + static_cast<float>(calendarRect.left);
+    float x =
+        s.sx(calendar::MONTH_CELL_WIDTH) * static_cast<float>(hoverColumn) + static_cast<float>(calendarRect.left);
     float y = s.sy(calendar::MONTH_CELL_HEIGHT) * static_cast<float>(hoverRow) + static_cast<float>(calendarRect.top);
     g.drawRectangle(framePen, x, y, s.sx(16), s.sy(14));
     const std::wstring& name = hoveredHoliday->name;

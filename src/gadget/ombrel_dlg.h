@@ -89,6 +89,6 @@ private:
                  uint32_t fillColor, uint32_t lineColor, const float (&ends)[2][4]);
     void drawHolidayLabel(draw::Graphics& g, draw::Pen& framePen, draw::SolidBrush& labelBack,
                           draw::SolidBrush& labelText, const draw::Font& font, draw::StringFormat& format);
-    void drawEraLabel(draw::Graphics& g, draw::Pen& framePen, draw::SolidBrush& labelBack,
-                      draw::SolidBrush& labelText, const draw::Font& font, draw::StringFormat& format);
+    void drawEraLabel(draw::Graphics& g, draw::Pen& framePen, draw::SolidBrush& labelBack, draw::SolidBrush& labelText,
+                      const draw::Font& font, draw::StringFormat& format);
 };

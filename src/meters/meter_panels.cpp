@@ -100,13 +100,15 @@ using meters::RATE_LEVELS;
 void paintCpuPanel(draw::Graphics& g, const draw::RectF& r, draw::Layers layers) {
     const meters::MeterHistory& h = meters::Cpu.history;
     paintPanel(g, r, h, h.nextSlot(),
-               {HeightScale::Linear, PERCENT_LEVELS, false, formatFigure("CPU:%3.0f%%", h.newest()), false, {}, false}, layers);
+               {HeightScale::Linear, PERCENT_LEVELS, false, formatFigure("CPU:%3.0f%%", h.newest()), false, {}, false},
+               layers);
 }
 
 void paintDiskPanel(draw::Graphics& g, const draw::RectF& r, draw::Layers layers) {
     const meters::MeterHistory& h = meters::Disk.history;
     paintPanel(g, r, h, h.nextSlot(),
-               {HeightScale::Linear, PERCENT_LEVELS, false, formatFigure("DSK:%3.0f%%", h.newest()), false, {}, false}, layers);
+               {HeightScale::Linear, PERCENT_LEVELS, false, formatFigure("DSK:%3.0f%%", h.newest()), false, {}, false},
+               layers);
 }
 
 void paintClockPanel(draw::Graphics& g, const draw::RectF& r, draw::Layers layers) {
@@ -114,7 +116,8 @@ void paintClockPanel(draw::Graphics& g, const draw::RectF& r, draw::Layers layer
     double ghz = meters::CpuClock.currentGHz.load(std::memory_order_relaxed);
     paintPanel(g, r, h, h.nextSlot(),
                {HeightScale::ClampedLinear, PERCENT_LEVELS, false, formatFigure("CLK:%3.0f%%", h.newest()), false,
-                formatFigure("%4.2f GHz", ghz), true}, layers);
+                formatFigure("%4.2f GHz", ghz), true},
+               layers);
 }
 
 void paintMemoryPanel(draw::Graphics& g, const draw::RectF& r, draw::Layers layers) {
@@ -122,17 +125,22 @@ void paintMemoryPanel(draw::Graphics& g, const draw::RectF& r, draw::Layers laye
     double used = meters::Memory.usedBytes.load(std::memory_order_relaxed);
     paintPanel(g, r, h, h.nextSlot(),
                {HeightScale::Linear, PERCENT_LEVELS, false, formatFigure("MEM:%3.0f%%", h.newest()), false,
-                formatFigure("%5.0f MB", mebibytes(used)), true}, layers);
+                formatFigure("%5.0f MB", mebibytes(used)), true},
+               layers);
 }
 
 void paintRxPanel(draw::Graphics& g, const draw::RectF& r, draw::Layers layers) {
     const meters::NetworkMeter& n = meters::Network;
-    paintPanel(g, r, n.rx, n.nextSlot(),
-               {HeightScale::Logarithmic, RATE_LEVELS, true, L"RxD:Mbps", true, formatFigure("%8.2f", n.rx.newest()), false}, layers);
+    paintPanel(
+        g, r, n.rx, n.nextSlot(),
+        {HeightScale::Logarithmic, RATE_LEVELS, true, L"RxD:Mbps", true, formatFigure("%8.2f", n.rx.newest()), false},
+        layers);
 }
 
 void paintTxPanel(draw::Graphics& g, const draw::RectF& r, draw::Layers layers) {
     const meters::NetworkMeter& n = meters::Network;
-    paintPanel(g, r, n.tx, n.nextSlot(),
-               {HeightScale::Logarithmic, RATE_LEVELS, true, L"TxD:Mbps", true, formatFigure("%8.2f", n.tx.newest()), false}, layers);
+    paintPanel(
+        g, r, n.tx, n.nextSlot(),
+        {HeightScale::Logarithmic, RATE_LEVELS, true, L"TxD:Mbps", true, formatFigure("%8.2f", n.tx.newest()), false},
+        layers);
 }

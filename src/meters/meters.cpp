@@ -66,8 +66,7 @@ CpuMeter::CpuMeter() : choice_(CpuSource::SystemTimes) {
 
 void CpuMeter::update() {
     // A counter given up for good is not collected any more.
-    std::optional<double> counted =
-        choice_.source() == CpuSource::SystemTimes ? std::nullopt : counter_.nextValue();
+    std::optional<double> counted = choice_.source() == CpuSource::SystemTimes ? std::nullopt : counter_.nextValue();
     SystemTimes now = readSystemTimes();
     double fromTimes = busyPercent(previousTimes_, now);
     previousTimes_ = now;

@@ -21,12 +21,13 @@ std::atomic<double> tscGHz{-1.0};
 // the counter is read.
 uint64_t serialisedTsc() {
     uint32_t low, high;
-    asm volatile("xor %%eax, %%eax\n\t"
-                 "cpuid\n\t"
-                 "rdtsc"
-                 : "=a"(low), "=d"(high)
-                 :
-                 : "rbx", "rcx", "memory");
+    asm volatile(
+        "xor %%eax, %%eax\n\t"
+        "cpuid\n\t"
+        "rdtsc"
+        : "=a"(low), "=d"(high)
+        :
+        : "rbx", "rcx", "memory");
     return (static_cast<uint64_t>(high) << 32) | low;
 }
 
@@ -45,8 +46,7 @@ double calibrateTsc() {
     QueryPerformanceCounter(&countStart);
     uint64_t tscStart = serialisedTsc();
     std::clock_t start = std::clock();
-    while (static_cast<double>(std::clock()) - static_cast<double>(start) < 100.0 * CLOCKS_PER_SEC / 1000) {
-    }
+    while (static_cast<double>(std::clock()) - static_cast<double>(start) < 100.0 * CLOCKS_PER_SEC / 1000) {}
     QueryPerformanceCounter(&countEnd);
     uint64_t tscEnd = serialisedTsc();
     // A failed calibration must not ask for a measured clock: that measurement
@@ -67,14 +67,15 @@ void spinMillion() {
     // Each dec waits for the one before: one cycle each, a thousand in a row
     // between two tests of the counter. Being assembly, no compiler can fold,
     // shorten or vectorise the chain.
-    asm volatile("1:\n\t"
-                 ".rept 1000\n\t"
-                 "dec %0\n\t"
-                 ".endr\n\t"
-                 "jnz 1b"
-                 : "+r"(counter)
-                 :
-                 : "cc");
+    asm volatile(
+        "1:\n\t"
+        ".rept 1000\n\t"
+        "dec %0\n\t"
+        ".endr\n\t"
+        "jnz 1b"
+        : "+r"(counter)
+        :
+        : "cc");
 }
 
 double currentClockGHz() { return measureClockGHz(nowSeconds, spinMillion); }

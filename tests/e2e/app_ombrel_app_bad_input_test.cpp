@@ -14,8 +14,8 @@ namespace {
 struct BadInput {
     const char* what;
     std::vector<std::pair<const wchar_t*, DWORD>> settings;
-    std::string config;      // empty: the shipped config.txt
-    std::wstring message;    // the message box that must show first, if any
+    std::string config;        // empty: the shipped config.txt
+    std::wstring message;      // the message box that must show first, if any
     std::wstring browserYear;  // a year put into the calendar browser's field, if any
 };
 
@@ -86,8 +86,8 @@ TEST_P(BadInputCase, StartsKeepsRunningAndEndsCleanly) {
         RECT g = gadget.windowRect();
         mouse::doubleClick(g.left + 60, g.top + 200);
         HWND browser = nullptr;
-        ASSERT_TRUE(waitUntil([&] { return (browser = otherWindow(gadget.processId(), gadget.window())) != nullptr; },
-                              3000));
+        ASSERT_TRUE(
+            waitUntil([&] { return (browser = otherWindow(gadget.processId(), gadget.window())) != nullptr; }, 3000));
         HWND field = FindWindowExW(browser, nullptr, L"Edit", nullptr);
         ASSERT_NE(field, nullptr);
         RECT f{};

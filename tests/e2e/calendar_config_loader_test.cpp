@@ -29,8 +29,8 @@ TEST_P(CalendarConfigMessage, ShowsOnceAndTheGadgetRuns) {
     } else {
         gadget.writeConfig(cp932(c.config));
     }
-    std::wstring expected = c.message.empty() ? L"読込ファイルをオープンできません。: " +
-                                                    folderOf(gadget.exePath()) + L"\\config.txt が見つかりませんでした。"
+    std::wstring expected = c.message.empty() ? L"読込ファイルをオープンできません。: " + folderOf(gadget.exePath()) +
+                                                    L"\\config.txt が見つかりませんでした。"
                                               : c.message;
     ASSERT_TRUE(gadget.launch());
     MessageBoxSeen box = waitForMessageBox(gadget.processId(), 15000);
@@ -49,9 +49,10 @@ INSTANTIATE_TEST_SUITE_P(
                     ConfigCase{"FirstFieldOnLine3",
                                L"祝日 元日 1949 9999 日付 1 1\r\n年号 令和 2019 5 1 9999 12 31\r\n祭日 x\r\n祭日 y\r\n",
                                L"第１フィールドが合っていません。：3 行目"},
-                    ConfigCase{"FieldCountAfterComments",
-                               L"# コメント\r\n\r\n  # 字下げしたコメント\r\n年号 令和\u30002019 5 1 9999 12 31\r\n年号 x\r\n",
-                               L"フィールド数が合っていません。：4 行目"}),
+                    ConfigCase{
+                        "FieldCountAfterComments",
+                        L"# コメント\r\n\r\n  # 字下げしたコメント\r\n年号 令和\u30002019 5 1 9999 12 31\r\n年号 x\r\n",
+                        L"フィールド数が合っていません。：4 行目"}),
     [](const testing::TestParamInfo<ConfigCase>& info) { return info.param.what; });
 
 TEST(CalendarConfig, TheShippedFileShowsNoMessage) {

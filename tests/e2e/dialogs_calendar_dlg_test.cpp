@@ -32,8 +32,8 @@ protected:
         ASSERT_TRUE(gadget_.start());
         RECT g = gadget_.windowRect();
         mouse::doubleClick(g.left + 60, g.top + 200);
-        ASSERT_TRUE(waitUntil([&] { return (browser_ = otherWindow(gadget_.processId(), gadget_.window())) != nullptr; },
-                              3000));
+        ASSERT_TRUE(waitUntil(
+            [&] { return (browser_ = otherWindow(gadget_.processId(), gadget_.window())) != nullptr; }, 3000));
         field_ = FindWindowExW(browser_, nullptr, L"Edit", nullptr);
         ASSERT_NE(field_, nullptr);
         GetWindowRect(browser_, &b_);

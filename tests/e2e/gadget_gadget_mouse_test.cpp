@@ -64,10 +64,12 @@ TEST_F(GadgetMouse, BoxesShowWhileTheCursorIsOverTheWindowAndBrightenOnHover) {
     EXPECT_EQ(g_.pixel(10, 11), 0x505050u);
 
     struct Hover {
-        float x, y;        // where the cursor goes
-        float px, py;      // a pixel of the box's fill
+        float x, y;    // where the cursor goes
+        float px, py;  // a pixel of the box's fill
         uint32_t bright;
-    } hovers[] = {{112, 20, 112, 11, 0xFF0000}, {10, 21, 10, 11, 0x707070}, {10, 145, 10, 136, 0x404040},
+    } hovers[] = {{112, 20, 112, 11, 0xFF0000},
+                  {10, 21, 10, 11, 0x707070},
+                  {10, 145, 10, 136, 0x404040},
                   {126, 145, 117, 136, 0x404040}};
     for (const Hover& h : hovers) {
         moveTo(g_.at(h.x, h.y));
@@ -89,7 +91,8 @@ TEST_F(GadgetMouse, ADragMovesTheWindowInsideTheWorkAreaAndStoresWhereItStops) {
     EXPECT_TRUE(waitUntil([&] {
         moved = gadget_.windowRect();
         return moved.left == g_.r.left - 200 && moved.top == g_.r.top + 150;
-    })) << moved.left << "," << moved.top;
+    })) << moved.left
+        << "," << moved.top;
     // The release writes both values.
     EXPECT_TRUE(waitUntil([&] { return gadget_.setting(L"MainTop") == static_cast<DWORD>(moved.top); }));
     EXPECT_EQ(static_cast<LONG>(*gadget_.setting(L"MainLeft")), moved.left);
@@ -219,7 +222,8 @@ TEST_F(GadgetMouse, ARightClickOpensThePopupWithItsTopRightCornerAtTheCursor) {
     POINT click = g_.at(60, 300);
     mouse::rightClick(click.x, click.y);
     HWND popup = nullptr;
-    ASSERT_TRUE(waitUntil([&] { return (popup = otherWindow(gadget_.processId(), gadget_.window())) != nullptr; }, 3000));
+    ASSERT_TRUE(
+        waitUntil([&] { return (popup = otherWindow(gadget_.processId(), gadget_.window())) != nullptr; }, 3000));
     RECT p{};
     GetWindowRect(popup, &p);
     EXPECT_EQ(p.right - p.left, 164);
@@ -291,8 +295,8 @@ TEST_P(GadgetLabels, HolidayAndEraLabelsSitWhereTheyBelongAndOutliveALeave) {
     float labelX = t.tenthColumn >= 4 ? cellX - (width - cellW) : cellX;
     float labelY = cellY - cellH;
     // Both ends of the label are silver, and just past its right end is not.
-    EXPECT_TRUE(waitUntil([&] { return silverAt(labelX + 1, labelY + 2) && silverAt(labelX + width - 2, labelY + 2); },
-                          2000))
+    EXPECT_TRUE(
+        waitUntil([&] { return silverAt(labelX + 1, labelY + 2) && silverAt(labelX + width - 2, labelY + 2); }, 2000))
         << percent << "%";
     EXPECT_FALSE(silverAt(labelX + width + 2, labelY + 2));
 
@@ -311,8 +315,8 @@ TEST_P(GadgetLabels, HolidayAndEraLabelsSitWhereTheyBelongAndOutliveALeave) {
     if (percent == 100) {
         EXPECT_EQ(eraY, 163.0f);
     }
-    EXPECT_TRUE(waitUntil([&] { return silverAt(eraX + 1, eraY + 2) && silverAt(eraX + eraWidth - 2, eraY + 2); },
-                          2000))
+    EXPECT_TRUE(
+        waitUntil([&] { return silverAt(eraX + 1, eraY + 2) && silverAt(eraX + eraWidth - 2, eraY + 2); }, 2000))
         << percent << "%";
     EXPECT_FALSE(silverAt(eraX - 2, eraY + 2));
 }

@@ -75,9 +75,7 @@ TEST_F(PanelsOnScreen, ClockMovesOnWithTheSeconds) {
     ScreenShot before(area(6, 6, 124, 124));
     int changed = 0;
     // A tick comes every second; under load its repaint may come late.
-    EXPECT_TRUE(waitUntil(
-        [&] { return (changed = ScreenShot(area(6, 6, 124, 124)).differences(before)) > 10; },
-        5000));
+    EXPECT_TRUE(waitUntil([&] { return (changed = ScreenShot(area(6, 6, 124, 124)).differences(before)) > 10; }, 5000));
     // The second hand has moved: some pixels, not the whole panel.
     EXPECT_LT(changed, 124 * 124 / 4);
 }

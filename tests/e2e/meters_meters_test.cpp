@@ -23,7 +23,7 @@ struct Box {
     int x, y, width, height;
 };
 constexpr Box CLOCK_PANEL{6, 6, 124, 124}, CPU_PANEL{6, 258, 60, 54}, MEMORY_PANEL{70, 315, 60, 64},
-              RX_PANEL{6, 382, 60, 74}, TX_PANEL{70, 382, 60, 74};
+    RX_PANEL{6, 382, 60, 74}, TX_PANEL{70, 382, 60, 74};
 // The first theme's graph colours.
 constexpr uint32_t GREEN = 0x00FF00, BLUE = 0x6060FF;
 
@@ -86,8 +86,7 @@ TEST(MetersLive, CpuGraphRisesWhileACoreIsBusy) {
     ASSERT_TRUE(gadget.start());
     std::atomic<bool> stop{false};
     std::thread busy([&] {
-        while (!stop.load(std::memory_order_relaxed)) {
-        }
+        while (!stop.load(std::memory_order_relaxed)) {}
     });
     Sleep(3500);
     std::optional<double> height = graphHeight(gadget, CPU_PANEL, GREEN);
@@ -122,8 +121,7 @@ public:
         connected_ = connected_ && receiver_ != INVALID_SOCKET;
         sending_ = std::thread([this] {
             std::vector<char> block(64 * 1024, 'x');
-            while (!stop_ && send(sender_, block.data(), static_cast<int>(block.size()), 0) > 0) {
-            }
+            while (!stop_ && send(sender_, block.data(), static_cast<int>(block.size()), 0) > 0) {}
             shutdown(sender_, SD_SEND);
         });
         receiving_ = std::thread([this] {

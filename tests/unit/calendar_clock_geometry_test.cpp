@@ -31,11 +31,11 @@ TEST(ClockFace, NumeralsSitClockwiseFromTwelveAtTheTop) {
         double x, y;
     };
     const Case cases[] = {
-        {1, 86.9, 35.26},   // 60 degrees before 3
-        {3, 105.8, 68.0},   // straight right
-        {6, 68.0, 105.8},   // straight down
-        {9, 30.2, 68.0},    // straight left
-        {12, 68.0, 30.2},   // straight up
+        {1, 86.9, 35.26},  // 60 degrees before 3
+        {3, 105.8, 68.0},  // straight right
+        {6, 68.0, 105.8},  // straight down
+        {9, 30.2, 68.0},   // straight left
+        {12, 68.0, 30.2},  // straight up
     };
     for (const Case& c : cases) {
         ClockPoint p = face.numeralCenter(c.numeral);

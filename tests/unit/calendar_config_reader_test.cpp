@@ -23,30 +23,33 @@ struct IntegerCase {
 TEST(ReadInteger, AsTheWindowsRuntimeWcstol) {
     const IntegerCase cases[] = {
         {L"12", 12},
-        {L"１２", 12},                         // full-width digits
-        {L"12日", 12},                         // stops at the first other character
+        {L"１２", 12},  // full-width digits
+        {L"12日", 12},  // stops at the first other character
         {L"日", 0},
         {L"", 0},
         {L"-1", -1},
         {L"+7", 7},
-        {L"\u3000 12", 12},                    // leading ideographic space is white space
+        {L"\u3000 12", 12},  // leading ideographic space is white space
         {L"\u00a012", 12},
-        {L"\u0085" L"12", 0},                  // not white space for the runtime
+        {L"\u0085"
+         L"12",
+         0},  // not white space for the runtime
         {L"2147483647", 2147483647},
         {L"2147483648", std::numeric_limits<int32_t>::max()},
         {L"-2147483648", std::numeric_limits<int32_t>::min()},
         {L"-2147483649", std::numeric_limits<int32_t>::min()},
         {L"99999999999999999999999", std::numeric_limits<int32_t>::max()},
-        {L"\u0663\u0660", 30},                 // Arabic-Indic digits
-        {L"\u0e52\u0e55", 25},                 // Thai digits
-        {L"1\uff15", 15},                      // scripts may mix
-        {L"\u00b2", 0},                        // a superscript is no decimal digit
+        {L"\u0663\u0660", 30},  // Arabic-Indic digits
+        {L"\u0e52\u0e55", 25},  // Thai digits
+        {L"1\uff15", 15},       // scripts may mix
+        {L"\u00b2", 0},         // a superscript is no decimal digit
         {L"+-1", 0},
         {L"- 1", 0},
         {L"0x10", 0},
         {L"007", 7},
     };
-    for (const IntegerCase& c : cases) EXPECT_EQ(readInteger(c.text), c.value) << testing::PrintToString(std::wstring(c.text));
+    for (const IntegerCase& c : cases)
+        EXPECT_EQ(readInteger(c.text), c.value) << testing::PrintToString(std::wstring(c.text));
 }
 
 struct RealCase {
@@ -57,13 +60,13 @@ struct RealCase {
 TEST(ReadReal, AsTheWindowsRuntimeWcstod) {
     const double inf = std::numeric_limits<double>::infinity();
     const RealCase cases[] = {
-        {L"20.8431", 20.8431},   {L"0.242194", 0.242194}, {L"-.5e-3x", -0.0005}, {L"1e5", 1e5},
-        {L"1.5e", 1.5},          {L"1.5e+", 1.5},         {L"1.5E-1", 0.15},     {L"5.", 5.0},
-        {L".", 0.0},             {L"", 0.0},              {L"abc", 0.0},         {L"+2.5", 2.5},
-        {L"\u3000 2.5", 2.5},    {L"1e400", inf},         {L"-1e400", -inf},     {L"1e-400", 0.0},
-        {L"0.000001e-320", 0.0}, {L"12日", 12.0},          {L"１２", 0.0},         {L"1d5", 1.0},
+        {L"20.8431", 20.8431}, {L"0.242194", 0.242194}, {L"-.5e-3x", -0.0005}, {L"1e5", 1e5},   {L"1.5e", 1.5},
+        {L"1.5e+", 1.5},       {L"1.5E-1", 0.15},       {L"5.", 5.0},          {L".", 0.0},     {L"", 0.0},
+        {L"abc", 0.0},         {L"+2.5", 2.5},          {L"\u3000 2.5", 2.5},  {L"1e400", inf}, {L"-1e400", -inf},
+        {L"1e-400", 0.0},      {L"0.000001e-320", 0.0}, {L"12日", 12.0},       {L"１２", 0.0},  {L"1d5", 1.0},
     };
-    for (const RealCase& c : cases) EXPECT_EQ(readReal(c.text), c.value) << testing::PrintToString(std::wstring(c.text));
+    for (const RealCase& c : cases)
+        EXPECT_EQ(readReal(c.text), c.value) << testing::PrintToString(std::wstring(c.text));
 }
 
 TEST(IsWideSpace, TheRuntimeClass) {
@@ -89,13 +92,14 @@ TEST(SplitConfigLine, PreparesAndSplits) {
         {L"a b\tc  \t d", {L"a", L"b", L"c", L"d"}},
         {L"a b # c d", {L"a", L"b"}},
         {L"a#b", {L"a"}},
-        {L"\u3000a b\u3000", {L"a", L"b"}},           // trimmed at the ends only
-        {L"a\u3000b c", {L"a\u3000b", L"c"}},         // inside, a full-width space is no separator
+        {L"\u3000a b\u3000", {L"a", L"b"}},    // trimmed at the ends only
+        {L"a\u3000b c", {L"a\u3000b", L"c"}},  // inside, a full-width space is no separator
         {L"a \u3000 b", {L"a", L"\u3000", L"b"}},
         {L"a\r", {L"a"}},
         {L"a\u00a0\u00a0", {L"a"}},
     };
-    for (const SplitCase& c : cases) EXPECT_EQ(splitConfigLine(c.line), c.fields) << testing::PrintToString(std::wstring(c.line));
+    for (const SplitCase& c : cases)
+        EXPECT_EQ(splitConfigLine(c.line), c.fields) << testing::PrintToString(std::wstring(c.line));
 }
 
 // A file's lines through the reader, stopping at the first bad one as the loader does.
@@ -197,8 +201,8 @@ TEST(ConfigReader, RuleFieldsAndWidths) {
         {1988, 9999, RestDay, CitizensHoliday, 0, 0, 0, 0, 0},
         {70000 & 0xFFFF, 0xFFFF, Holiday, FixedDate, 300 - 256, -1, 0, 0, 0},  // low bits kept
         {2024, 2024, Holiday, FixedDate, 12, 0, 0, 0, 0},
-        {2000, 2000, Holiday, NthWeekday, 1, 1, -1, 0, 0},   // no weekday letter: marks no day
-        {1, 2, Special, 0xFF, 0, 0, 0, 0, 0},                 // no rule keyword: marks no day
+        {2000, 2000, Holiday, NthWeekday, 1, 1, -1, 0, 0},  // no weekday letter: marks no day
+        {1, 2, Special, 0xFF, 0, 0, 0, 0, 0},               // no rule keyword: marks no day
     };
     for (size_t i = 0; i < loaded.days.size(); ++i) {
         const SpecialDay& d = loaded.days[i];

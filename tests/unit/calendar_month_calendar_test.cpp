@@ -63,9 +63,15 @@ TEST(SetMonth, AgreesWithTheCivilCalendarFromMinus2000To9999) {
 // Far below -2000 the formula alone gives negative weekdays; they must stay 0..6
 // and follow on from month to month.
 TEST(SetMonth, FarYearsKeepWeekdaysInRangeAndInStep) {
-    const int32_t years[] = {std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::min() + 1,
-                             -1'000'000'000, -2'000'001, -5000, -2001, 1'000'000'000,
-                             std::numeric_limits<int32_t>::max() - 1, std::numeric_limits<int32_t>::max()};
+    const int32_t years[] = {std::numeric_limits<int32_t>::min(),
+                             std::numeric_limits<int32_t>::min() + 1,
+                             -1'000'000'000,
+                             -2'000'001,
+                             -5000,
+                             -2001,
+                             1'000'000'000,
+                             std::numeric_limits<int32_t>::max() - 1,
+                             std::numeric_limits<int32_t>::max()};
     for (int32_t year : years) {
         MonthCalendar calendar;
         for (int32_t month = 1; month <= 12; ++month) {
@@ -81,7 +87,8 @@ TEST(SetMonth, FarYearsKeepWeekdaysInRangeAndInStep) {
 std::map<int, int> marksOf(const DayMarks& marks, const std::vector<SpecialDay>& records) {
     std::map<int, int> found;
     for (int day = 0; day <= 32; ++day) {
-        if (marks[static_cast<size_t>(day)]) found[day] = static_cast<int>(marks[static_cast<size_t>(day)] - records.data());
+        if (marks[static_cast<size_t>(day)])
+            found[day] = static_cast<int>(marks[static_cast<size_t>(day)] - records.data());
     }
     return found;
 }
@@ -123,8 +130,11 @@ INSTANTIATE_TEST_SUITE_P(
         MonthCase{"day 31 of a 30-day month is kept", {fixed(4, 31)}, 2024, 4, {{31, 0}}},
         MonthCase{"day 0 and 32 mark nothing", {fixed(4, 0), fixed(4, 32)}, 2024, 4, {}},
         MonthCase{"earlier record wins", {fixed(5, 3), fixed(5, 3, Special)}, 2024, 5, {{3, 0}}},
-        MonthCase{"first of every month unless claimed", {fixed(7, 1), fixed(0, 1, Special), fixed(0, 2, Special)},
-                  2024, 7, {{1, 0}, {2, 2}}},
+        MonthCase{"first of every month unless claimed",
+                  {fixed(7, 1), fixed(0, 1, Special), fixed(0, 2, Special)},
+                  2024,
+                  7,
+                  {{1, 0}, {2, 2}}},
         MonthCase{"years not covered", {years(fixed(5, 3), 2025, 2030)}, 2024, 5, {}},
         MonthCase{"first = last year", {years(fixed(5, 3), 2024, 2024)}, 2024, 5, {{3, 0}}},
         MonthCase{"unknown rule value", {rule(Holiday, static_cast<SpecialDayRule>(0xFF), 5, 3)}, 2024, 5, {}},
@@ -134,29 +144,50 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Derived, ComputeHolidays,
     testing::Values(
-        MonthCase{"Sunday 5 May 2024", {fixed(5, 3), fixed(5, 4), fixed(5, 5), substitute()}, 2024, 5,
+        MonthCase{"Sunday 5 May 2024",
+                  {fixed(5, 3), fixed(5, 4), fixed(5, 5), substitute()},
+                  2024,
+                  5,
                   {{3, 0}, {4, 1}, {5, 2}, {6, 3}}},
-        MonthCase{"Sunday 3 May 2015 skips two holidays", {fixed(5, 3), fixed(5, 4), fixed(5, 5), substitute()}, 2015,
-                  5, {{3, 0}, {4, 1}, {5, 2}, {6, 3}}},
+        MonthCase{"Sunday 3 May 2015 skips two holidays",
+                  {fixed(5, 3), fixed(5, 4), fixed(5, 5), substitute()},
+                  2015,
+                  5,
+                  {{3, 0}, {4, 1}, {5, 2}, {6, 3}}},
         MonthCase{"no substitute rule", {fixed(5, 3), fixed(5, 4), fixed(5, 5)}, 2015, 5, {{3, 0}, {4, 1}, {5, 2}}},
         MonthCase{"a special day on a Sunday", {nth(5, 2, 0, Special), substitute()}, 2024, 5, {{12, 0}, {13, 1}}},
-        MonthCase{"the substitute replaces a rest day", {fixed(5, 5), fixed(5, 6, Special), substitute()}, 2024, 5,
+        MonthCase{"the substitute replaces a rest day",
+                  {fixed(5, 5), fixed(5, 6, Special), substitute()},
+                  2024,
+                  5,
                   {{5, 0}, {6, 2}}},
         MonthCase{"31 March 2024 goes to day 32", {fixed(3, 31), substitute()}, 2024, 3, {{31, 0}, {32, 1}}},
         MonthCase{"and is carried to 1 April", {fixed(3, 31), substitute()}, 2024, 4, {{1, 1}}},
-        MonthCase{"carried past April's own holiday", {fixed(3, 31), fixed(4, 1), substitute()}, 2024, 4,
-                  {{1, 1}, {2, 2}}},
-        MonthCase{"citizens' holiday 22 Sep 2015", {fixed(9, 21), fixed(9, 23), citizens()}, 2015, 9,
+        MonthCase{
+            "carried past April's own holiday", {fixed(3, 31), fixed(4, 1), substitute()}, 2024, 4, {{1, 1}, {2, 2}}},
+        MonthCase{"citizens' holiday 22 Sep 2015",
+                  {fixed(9, 21), fixed(9, 23), citizens()},
+                  2015,
+                  9,
                   {{21, 0}, {22, 2}, {23, 1}}},
-        MonthCase{"no citizens' holiday on a Sunday", {fixed(9, 18), fixed(9, 20), citizens()}, 2021, 9,
-                  {{18, 0}, {20, 1}}},
-        MonthCase{"rest days do not make citizens' holidays", {fixed(9, 21, RestDay), fixed(9, 23), citizens()}, 2015,
-                  9, {{21, 0}, {23, 1}}},
+        MonthCase{
+            "no citizens' holiday on a Sunday", {fixed(9, 18), fixed(9, 20), citizens()}, 2021, 9, {{18, 0}, {20, 1}}},
+        MonthCase{"rest days do not make citizens' holidays",
+                  {fixed(9, 21, RestDay), fixed(9, 23), citizens()},
+                  2015,
+                  9,
+                  {{21, 0}, {23, 1}}},
         MonthCase{"citizens' 1 April 2026", {fixed(3, 31), fixed(4, 2), citizens()}, 2026, 4, {{1, 2}, {2, 1}}},
         MonthCase{"citizens' 31 March 2026", {fixed(3, 30), fixed(4, 1), citizens()}, 2026, 3, {{30, 0}, {31, 2}}},
-        MonthCase{"citizens' last day across the year", {fixed(12, 30), fixed(1, 1), citizens()}, 2026, 12,
+        MonthCase{"citizens' last day across the year",
+                  {fixed(12, 30), fixed(1, 1), citizens()},
+                  2026,
+                  12,
                   {{30, 0}, {31, 2}}},
-        MonthCase{"citizens' first day across the year", {fixed(12, 31), fixed(1, 2), citizens()}, 2027, 1,
+        MonthCase{"citizens' first day across the year",
+                  {fixed(12, 31), fixed(1, 2), citizens()},
+                  2027,
+                  1,
                   {{1, 2}, {2, 1}}}),
     testing_names::ByWhat());
 
@@ -181,9 +212,16 @@ TEST(CollectHolidays, ReportsTheRulesInForceForTheYear) {
 TEST(ComputeHolidays, ExtremeYearsAndRecordsMarkNothingOutOfPlace) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    std::vector<SpecialDay> records{computed(0, 1e300, 1e300), computed(0, nan, 0.25), computed(0, inf, -inf),
-                                    computed(0, 20.0, 1e-300), nth(0, 127, 6), nth(0, -128, 0), fixed(0, -128),
-                                    fixed(0, 127), substitute(), citizens()};
+    std::vector<SpecialDay> records{computed(0, 1e300, 1e300),
+                                    computed(0, nan, 0.25),
+                                    computed(0, inf, -inf),
+                                    computed(0, 20.0, 1e-300),
+                                    nth(0, 127, 6),
+                                    nth(0, -128, 0),
+                                    fixed(0, -128),
+                                    fixed(0, 127),
+                                    substitute(),
+                                    citizens()};
     for (SpecialDay& r : records) r.firstYear = 0, r.lastYear = 65535;
     const int32_t years[] = {std::numeric_limits<int32_t>::min(), -1, 0, 1980, 65535,
                              std::numeric_limits<int32_t>::max()};
@@ -212,20 +250,21 @@ struct EraCase {
 };
 
 TEST(EraYearText, JoinsErasInListOrder) {
-    std::vector<EraName> eras{era(L"甲", 1990, 1, 2001, 4), era(L"乙", 2001, 4, 2019, 4), era(L"丙", 2019, 5, 9999, 12)};
+    std::vector<EraName> eras{era(L"甲", 1990, 1, 2001, 4), era(L"乙", 2001, 4, 2019, 4),
+                              era(L"丙", 2019, 5, 9999, 12)};
     const EraCase cases[] = {
-        {2019, 4, L"乙19年"},      {2019, 5, L"丙元年"}, {2020, 1, L"丙2年"},  {2001, 4, L"甲12年/乙元年"},
-        {2001, 3, L"甲12年"},      {2001, 5, L"乙元年"}, {1989, 12, L""},     {1990, 1, L"甲元年"},
-        {-5, 1, L""},              {9999, 12, L"丙7981年"},
+        {2019, 4, L"乙19年"}, {2019, 5, L"丙元年"},    {2020, 1, L"丙2年"}, {2001, 4, L"甲12年/乙元年"},
+        {2001, 3, L"甲12年"}, {2001, 5, L"乙元年"},    {1989, 12, L""},     {1990, 1, L"甲元年"},
+        {-5, 1, L""},         {9999, 12, L"丙7981年"},
     };
     for (const EraCase& c : cases) EXPECT_EQ(eraYearText(c.year, c.month, eras), c.text) << c.year << "-" << c.month;
 }
 
 TEST(EraYearText, OneYearEraAndNoEras) {
     std::vector<EraName> eras{era(L"丁", 2000, 6, 2000, 3)};
-    EXPECT_EQ(eraYearText(2000, 2, eras), L"丁元年");   // month <= last month
-    EXPECT_EQ(eraYearText(2000, 4, eras), L"");         // neither
-    EXPECT_EQ(eraYearText(2000, 7, eras), L"丁元年");   // month >= first month
+    EXPECT_EQ(eraYearText(2000, 2, eras), L"丁元年");  // month <= last month
+    EXPECT_EQ(eraYearText(2000, 4, eras), L"");        // neither
+    EXPECT_EQ(eraYearText(2000, 7, eras), L"丁元年");  // month >= first month
     EXPECT_EQ(eraYearText(2000, 7, {}), L"");
 }
 

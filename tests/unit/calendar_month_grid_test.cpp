@@ -26,13 +26,12 @@ TEST(MonthLayout, DaysFallInTheirWeekdayColumnAndWeekRow) {
         int32_t days;  // how many days are placed
     };
     const Case cases[] = {
-        {2024, 5, 1, 3, 0, 31},   // a Wednesday
-        {2024, 5, 31, 5, 4, 31},  // a Friday
-        {2024, 6, 1, 6, 0, 30},   // begins on a Saturday ...
-        {2024, 6, 30, 0, 5, 30},  // ... and fills six rows
-        {2015, 2, 1, 0, 0, 28},   // 28 days from a Sunday fill exactly four rows
-        {2015, 2, 28, 6, 3, 28},
-        {2024, 2, 29, 4, 4, 29},  // leap day
+        {2024, 5, 1, 3, 0, 31},                             // a Wednesday
+        {2024, 5, 31, 5, 4, 31},                            // a Friday
+        {2024, 6, 1, 6, 0, 30},                             // begins on a Saturday ...
+        {2024, 6, 30, 0, 5, 30},                            // ... and fills six rows
+        {2015, 2, 1, 0, 0, 28},                             // 28 days from a Sunday fill exactly four rows
+        {2015, 2, 28, 6, 3, 28},  {2024, 2, 29, 4, 4, 29},  // leap day
         {2023, 12, 31, 0, 5, 31},
     };
     for (const Case& c : cases) {
@@ -126,14 +125,10 @@ TEST(DayInk, MarksOutrankTheWeekday) {
         DayInk ink;
     };
     const Case cases[] = {
-        {"plain Sunday", nullptr, 0, DayInk::Red},
-        {"plain Wednesday", nullptr, 3, DayInk::Text},
-        {"plain Saturday", nullptr, 6, DayInk::Blue},
-        {"special Sunday", &special, 0, DayInk::Yellow},
-        {"special Tuesday", &special, 2, DayInk::Yellow},
-        {"holiday Saturday", &holiday, 6, DayInk::Red},
-        {"rest day Saturday", &rest, 6, DayInk::Red},
-        {"holiday Monday", &holiday, 1, DayInk::Red},
+        {"plain Sunday", nullptr, 0, DayInk::Red},        {"plain Wednesday", nullptr, 3, DayInk::Text},
+        {"plain Saturday", nullptr, 6, DayInk::Blue},     {"special Sunday", &special, 0, DayInk::Yellow},
+        {"special Tuesday", &special, 2, DayInk::Yellow}, {"holiday Saturday", &holiday, 6, DayInk::Red},
+        {"rest day Saturday", &rest, 6, DayInk::Red},     {"holiday Monday", &holiday, 1, DayInk::Red},
     };
     for (const Case& c : cases) EXPECT_EQ(dayInk(c.mark, c.weekday), c.ink) << c.name;
 }
@@ -170,7 +165,12 @@ TEST(ShownMonth, FollowsTodayUntilTheUserStepsAway) {
 }
 
 SpecialDay fixedHoliday(int8_t month, int8_t day) {
-    return {.name = L"x", .firstYear = 1900, .lastYear = 2100, .kind = Holiday, .rule = FixedDate, .month = month,
+    return {.name = L"x",
+            .firstYear = 1900,
+            .lastYear = 2100,
+            .kind = Holiday,
+            .rule = FixedDate,
+            .month = month,
             .day = day};
 }
 

@@ -56,8 +56,9 @@ TEST(PublishedHolidays, AcceptedForms) {
 
 TEST(PublishedHolidays, Cp932LinesGoThroughTheDecoder) {
     // The published bytes of the header, "2024/1/1,元日" and "2024/2/12,休日".
-    const std::string header = "\x8d\x91\x96\xaf\x82\xcc\x8f\x6a\x93\xfa\x81\x45\x8b\x78\x93\xfa\x8c\x8e\x93\xfa,"
-                               "\x8d\x91\x96\xaf\x82\xcc\x8f\x6a\x93\xfa\x81\x45\x8b\x78\x93\xfa\x96\xbc\x8f\xcc";
+    const std::string header =
+        "\x8d\x91\x96\xaf\x82\xcc\x8f\x6a\x93\xfa\x81\x45\x8b\x78\x93\xfa\x8c\x8e\x93\xfa,"
+        "\x8d\x91\x96\xaf\x82\xcc\x8f\x6a\x93\xfa\x81\x45\x8b\x78\x93\xfa\x96\xbc\x8f\xcc";
     const std::map<std::string, std::wstring> cp932 = {
         {header, fromUtf8(HEADER)},
         {"2024/1/1,\x8c\xb3\x93\xfa", L"2024/1/1,元日"},
@@ -86,7 +87,8 @@ TEST(PublishedHolidays, RefusedLinesWithTheirNumbers) {
     };
     const std::string ok = HEADER + "\r\n2024/1/1,元日\r\n";
     const Case cases[] = {
-        {"three fields", ok + "2024/2/11,建国記念の日,祝日\r\n", 3, "項目が 3 個あります (日付と名称の 2 個のはずです)"},
+        {"three fields", ok + "2024/2/11,建国記念の日,祝日\r\n", 3,
+         "項目が 3 個あります (日付と名称の 2 個のはずです)"},
         {"one field", ok + "2024/2/11\r\n", 3, "項目が 1 個あります (日付と名称の 2 個のはずです)"},
         {"30 February", ok + "2024/2/30,休日\r\n", 3, "「2024/2/30」という日はありません"},
         {"29 February 2100", HEADER + "\r\n2100/2/29,休日\r\n", 2, "「2100/2/29」という日はありません"},
@@ -99,13 +101,15 @@ TEST(PublishedHolidays, RefusedLinesWithTheirNumbers) {
         {"no name", ok + "2024/2/11,\r\n", 3, "名称がありません"},
         {"a day twice", ok + "2024/1/1,元日\r\n", 3, "日付「2024/1/1」が前の行の日付より後ではありません"},
         {"out of order", ok + "2023/12/31,休日\r\n", 3, "日付「2023/12/31」が前の行の日付より後ではありません"},
-        {"a blank line inside", ok + "\r\n2024/2/11,建国記念の日\r\n", 3, "空行です (空行はファイルの最後にだけ置けます)"},
+        {"a blank line inside", ok + "\r\n2024/2/11,建国記念の日\r\n", 3,
+         "空行です (空行はファイルの最後にだけ置けます)"},
         {"another header", "日付,名称\r\n2024/1/1,元日\r\n", 1,
          "見出しが「国民の祝日・休日月日,国民の祝日・休日名称」ではありません"},
         {"no header", "2024/1/1,元日\r\n", 1, "見出しが「国民の祝日・休日月日,国民の祝日・休日名称」ではありません"},
         {"an empty file", "", 1, "見出しがありません"},
         {"the header only", HEADER + "\r\n\r\n", 2, "日付の行がありません"},
-        {"a picture", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), 1, "文字として読めないバイトか制御文字があります"},
+        {"a picture", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), 1,
+         "文字として読めないバイトか制御文字があります"},
         {"a NUL byte", ok + std::string("2024/2/11,\0\r\n", 13), 3, "文字として読めないバイトか制御文字があります"},
         {"a byte that is no UTF-8", ok + "2024/2/11,\xff\r\n", 3, "文字として読めないバイトか制御文字があります"},
         {"a CR inside a line", ok + "2024/2/11,建国\r記念の日\r\n", 3, "文字として読めないバイトか制御文字があります"},
@@ -139,8 +143,9 @@ std::vector<SpecialDay> records() {
 
 // As the Cabinet Office would publish the days of records() in 2024.
 const std::vector<std::string> AGREEING = {
-    "2024/1/1,元日",     "2024/1/8,成人の日",  "2024/2/11,建国記念の日", "2024/2/12,休日",   "2024/4/30,休日（祝日扱い）",
-    "2024/5/3,憲法記念日", "2024/5/4,休日", "2024/5/5,こどもの日",     "2024/5/6,休日",
+    "2024/1/1,元日",  "2024/1/8,成人の日",          "2024/2/11,建国記念の日",
+    "2024/2/12,休日", "2024/4/30,休日（祝日扱い）", "2024/5/3,憲法記念日",
+    "2024/5/4,休日",  "2024/5/5,こどもの日",        "2024/5/6,休日",
 };
 
 std::string reportFor(const std::vector<std::string>& lines) {
@@ -162,29 +167,43 @@ TEST(HolidayCheck, AgreeingListHasNoDifference) {
 TEST(HolidayCheck, EachDifferenceOnItsLine) {
     struct Case {
         const char* what;
-        const char* line;                    // of AGREEING
-        std::vector<std::string> instead;    // the lines put there
+        const char* line;                  // of AGREEING
+        std::vector<std::string> instead;  // the lines put there
         std::string differences;
     };
     const Case cases[] = {
         {"a missing line", "2024/5/6,休日", {}, "2024-05-06\t一覧にない\tconfig.txt: 休日 振替休日\n"},
-        {"an extra day", "2024/2/12,休日", {"2024/2/12,休日", "2024/3/20,春分の日"},
+        {"an extra day",
+         "2024/2/12,休日",
+         {"2024/2/12,休日", "2024/3/20,春分の日"},
          "2024-03-20\tconfig.txt にない\t一覧: 春分の日\n"},
-        {"a wrong name", "2024/5/3,憲法記念日", {"2024/5/3,憲法の日"},
+        {"a wrong name",
+         "2024/5/3,憲法記念日",
+         {"2024/5/3,憲法の日"},
          "2024-05-03\t名前が違う\t一覧: 憲法の日\tconfig.txt: 祝日 憲法記念日\n"},
-        {"a day moved by a day", "2024/1/8,成人の日", {"2024/1/9,成人の日"},
+        {"a day moved by a day",
+         "2024/1/8,成人の日",
+         {"2024/1/9,成人の日"},
          "2024-01-08\t一覧にない\tconfig.txt: 祝日 成人の日\n"
          "2024-01-09\tconfig.txt にない\t一覧: 成人の日\n"},
-        {"a special day of the config is no holiday", "2024/2/12,休日", {"2024/2/12,休日", "2024/2/14,特別な日"},
+        {"a special day of the config is no holiday",
+         "2024/2/12,休日",
+         {"2024/2/12,休日", "2024/2/14,特別な日"},
          "2024-02-14\tconfig.txt にない\t一覧: 特別な日\n"},
-        {"休日 is not any holiday", "2024/5/3,憲法記念日", {"2024/5/3,休日"},
+        {"休日 is not any holiday",
+         "2024/5/3,憲法記念日",
+         {"2024/5/3,休日"},
          "2024-05-03\t名前が違う\t一覧: 休日\tconfig.txt: 祝日 憲法記念日\n"},
         {"休日 on a rest day", "2024/4/30,休日（祝日扱い）", {"2024/4/30,休日"}, ""},
         {"休日（祝日扱い） on a holiday", "2024/5/3,憲法記念日", {"2024/5/3,休日（祝日扱い）"}, ""},
-        {"休日（祝日扱い） on no marked day", "2024/4/30,休日（祝日扱い）",
-         {"2024/4/29,休日（祝日扱い）", "2024/4/30,休日（祝日扱い）"}, "2024-04-29\tconfig.txt にない\t一覧: 休日（祝日扱い）\n"},
+        {"休日（祝日扱い） on no marked day",
+         "2024/4/30,休日（祝日扱い）",
+         {"2024/4/29,休日（祝日扱い）", "2024/4/30,休日（祝日扱い）"},
+         "2024-04-29\tconfig.txt にない\t一覧: 休日（祝日扱い）\n"},
         {"the config's own names", "2024/5/6,休日", {"2024/5/6,振替休日"}, ""},
-        {"a name close to the config's", "2024/5/4,休日", {"2024/5/4,国民の休日 "},
+        {"a name close to the config's",
+         "2024/5/4,休日",
+         {"2024/5/4,国民の休日 "},
          "2024-05-04\t名前が違う\t一覧: 国民の休日 \tconfig.txt: 休日 国民の休日\n"},
     };
     for (const Case& c : cases) {

@@ -22,9 +22,7 @@ inline SpecialDay rule(SpecialDayKind kind, SpecialDayRule r, int month = 0, int
     return d;
 }
 
-inline SpecialDay fixed(int month, int day, SpecialDayKind kind = Holiday) {
-    return rule(kind, FixedDate, month, day);
-}
+inline SpecialDay fixed(int month, int day, SpecialDayKind kind = Holiday) { return rule(kind, FixedDate, month, day); }
 inline SpecialDay nth(int month, int n, int weekday, SpecialDayKind kind = Holiday) {
     return rule(kind, NthWeekday, month, n, weekday);
 }
@@ -43,8 +41,7 @@ inline SpecialDay years(SpecialDay d, uint16_t first, uint16_t last) {
     return d;
 }
 
-inline EraName era(const wchar_t* name, uint16_t firstYear, uint8_t firstMonth, uint16_t lastYear,
-                   uint8_t lastMonth) {
+inline EraName era(const wchar_t* name, uint16_t firstYear, uint8_t firstMonth, uint16_t lastYear, uint8_t lastMonth) {
     EraName e;
     e.name = name;
     e.firstYear = firstYear;

@@ -46,9 +46,8 @@ TEST(BrowserLayout, HoverCellOnlyInTheGridRegion) {
     };
     // Region: 44 < y < 510 + 44 - 15 = 539 and 0 <= x < 425 - 17 = 408.
     const Case cases[] = {
-        {0, 45, true, 0, 0},     {27, 104, true, 1, 4},  {407, 538, true, 23, 32},
-        {100, 44, false, 0, 0},  {100, 539, false, 0, 0}, {408, 100, false, 0, 0},
-        {-1, 100, false, 0, 0},  {300, 20, false, 0, 0},
+        {0, 45, true, 0, 0},     {27, 104, true, 1, 4},   {407, 538, true, 23, 32}, {100, 44, false, 0, 0},
+        {100, 539, false, 0, 0}, {408, 100, false, 0, 0}, {-1, 100, false, 0, 0},   {300, 20, false, 0, 0},
     };
     for (const Case& c : cases) {
         std::optional<Cell> cell = hoverCellAt(l, c.x, c.y);
@@ -109,8 +108,16 @@ TEST(BrowserLayout, DayCells) {
 
 TEST(TypedYear, ParsesLikeTheRuntime) {
     const std::pair<const wchar_t*, int32_t> cases[] = {
-        {L"2019", 2019}, {L"", 0}, {L"abc", 0}, {L"  42x", 42}, {L"-100000", -100000}, {L"+7", 7},
-        {L"0012", 12},   {L"99999999999", 2147483647}, {L"-99999999999", -2147483647 - 1}, {L"-", 0},
+        {L"2019", 2019},
+        {L"", 0},
+        {L"abc", 0},
+        {L"  42x", 42},
+        {L"-100000", -100000},
+        {L"+7", 7},
+        {L"0012", 12},
+        {L"99999999999", 2147483647},
+        {L"-99999999999", -2147483647 - 1},
+        {L"-", 0},
     };
     for (auto [text, year] : cases) EXPECT_EQ(parseYear(text), year) << static_cast<const void*>(text);
 }

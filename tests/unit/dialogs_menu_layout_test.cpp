@@ -61,9 +61,8 @@ TEST(MenuLayout, EachItemIsHitInTheMiddleOfItsRow) {
         int32_t x, y, item, size;
     };
     const Case cases[] = {
-        {40, 30, 0, 0},    {40, 50, 1, 0},    {40, 70, 2, 0},    {40, 90, 3, 0},   {40, 110, 4, 0},
-        {40, 130, 5, 0},   {120, 30, 6, 80},  {120, 50, 7, 90},  {120, 70, 8, 100}, {120, 90, 9, 110},
-        {120, 110, 10, 120},
+        {40, 30, 0, 0},   {40, 50, 1, 0},   {40, 70, 2, 0},    {40, 90, 3, 0},    {40, 110, 4, 0},     {40, 130, 5, 0},
+        {120, 30, 6, 80}, {120, 50, 7, 90}, {120, 70, 8, 100}, {120, 90, 9, 110}, {120, 110, 10, 120},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(menuItemAt(layout, c.x, c.y), c.item) << c.x << "," << c.y;
@@ -95,14 +94,14 @@ TEST(MenuLayout, ResizeKeepsTheRightEdge) {
         int32_t from, to, left, expected;
     };
     const Case cases[] = {
-        {1.0f, 100, 120, 1784, 1757},  // 136 -> 163: 27 to the left
-        {1.0f, 120, 80, 1757, 1812},   // 163 -> 108: 55 to the right
-        {1.0f, 100, 100, 500, 500},
-        {1.5f, 100, 120, 0, -40},      // 204 -> 244
-        {1.25f, 90, 110, 300, 266},    // 153 -> 187
+        {1.0f, 100, 120, 1784, 1757},                            // 136 -> 163: 27 to the left
+        {1.0f, 120, 80, 1757, 1812},                             // 163 -> 108: 55 to the right
+        {1.0f, 100, 100, 500, 500},   {1.5f, 100, 120, 0, -40},  // 204 -> 244
+        {1.25f, 90, 110, 300, 266},                              // 153 -> 187
     };
     for (const Case& c : cases)
-        EXPECT_EQ(mainLeftAfterResize(c.left, c.dpi, c.from, c.to), c.expected) << c.dpi << " " << c.from << "->" << c.to;
+        EXPECT_EQ(mainLeftAfterResize(c.left, c.dpi, c.from, c.to), c.expected)
+            << c.dpi << " " << c.from << "->" << c.to;
 }
 
 TEST(ColorRef, DropsAlphaAndSwapsRedAndBlue) {

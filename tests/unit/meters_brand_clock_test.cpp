@@ -27,28 +27,25 @@ void PrintTo(const BrandCase& c, std::ostream* os) { *os << '"' << c.tail << '"'
 
 class BrandClock : public testing::TestWithParam<BrandCase> {};
 
-TEST_P(BrandClock, ReadsTheClockAtTheEnd) { EXPECT_DOUBLE_EQ(parseBrandClock(tailOf(GetParam().tail)), GetParam().mhz); }
+TEST_P(BrandClock, ReadsTheClockAtTheEnd) {
+    EXPECT_DOUBLE_EQ(parseBrandClock(tailOf(GetParam().tail)), GetParam().mhz);
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    Tails, BrandClock,
-    testing::Values(BrandCase{"CPU @ 3.20GHz", 3200},
-                    BrandCase{"CPU 2400MHz", 2400},
-                    // both fractional digits of a MHz figure drop out
-                    BrandCase{"CPU @ 2.66MHz", 2},
-                    BrandCase{"CPU @ 1.50THz", 1500000},
-                    // four places without a point read as a number whatever the unit
-                    BrandCase{"Ryzen 3600GHz", 3600},
-                    // the unit at byte 13 is the last place looked at: "45.2" read as digits
-                    BrandCase{"CPU @ 12345.2GHz", 4000 + 500 + ('.' - '0') * 10 + 2},
-                    // the unit at byte 3 is before the scan
-                    BrandCase{"999GHz", 0},
-                    // "GH" at bytes 14 and 15 leaves no room for the 'z'
-                    BrandCase{"CPU @ 1234567.GH", 0},
-                    BrandCase{"AMD EPYC", 0},
-                    BrandCase{"", 0}),
-    [](const testing::TestParamInfo<BrandCase>& info) {
-        return testing_names::identifier(std::string_view(info.param.tail));
-    });
+INSTANTIATE_TEST_SUITE_P(Tails, BrandClock,
+                         testing::Values(BrandCase{"CPU @ 3.20GHz", 3200}, BrandCase{"CPU 2400MHz", 2400},
+                                         // both fractional digits of a MHz figure drop out
+                                         BrandCase{"CPU @ 2.66MHz", 2}, BrandCase{"CPU @ 1.50THz", 1500000},
+                                         // four places without a point read as a number whatever the unit
+                                         BrandCase{"Ryzen 3600GHz", 3600},
+                                         // the unit at byte 13 is the last place looked at: "45.2" read as digits
+                                         BrandCase{"CPU @ 12345.2GHz", 4000 + 500 + ('.' - '0') * 10 + 2},
+                                         // the unit at byte 3 is before the scan
+                                         BrandCase{"999GHz", 0},
+                                         // "GH" at bytes 14 and 15 leaves no room for the 'z'
+                                         BrandCase{"CPU @ 1234567.GH", 0}, BrandCase{"AMD EPYC", 0}, BrandCase{"", 0}),
+                         [](const testing::TestParamInfo<BrandCase>& info) {
+                             return testing_names::identifier(std::string_view(info.param.tail));
+                         });
 
 TEST(BrandClock, SpacesBeforeTheDigitGiveNoPositiveClock) {
     // Three spaces then 3GHz: the spaces count as negative digits.

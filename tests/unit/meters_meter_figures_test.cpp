@@ -25,8 +25,8 @@ TEST_P(CpuPercent, StoresAnythingNotBelowOneHundredAsOneHundred) {
 
 INSTANTIATE_TEST_SUITE_P(Values, CpuPercent,
                          testing::Values(CpuCase{42.5, 42.5}, CpuCase{99.99, 99.99}, CpuCase{100.0, 100.0},
-                                         CpuCase{100.7, 100.0}, CpuCase{std::numeric_limits<double>::quiet_NaN(), 100.0},
-                                         CpuCase{0.0, 0.0}),
+                                         CpuCase{100.7, 100.0},
+                                         CpuCase{std::numeric_limits<double>::quiet_NaN(), 100.0}, CpuCase{0.0, 0.0}),
                          [](const testing::TestParamInfo<CpuCase>& info) {
                              return testing_names::numberName(info.param.counter);
                          });

@@ -32,11 +32,12 @@ TEST_P(SampleHeight, FollowsItsScale) {
 
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
-INSTANTIATE_TEST_SUITE_P(
-    Linear, SampleHeight,
-    testing::Values(HeightCase{HeightScale::Linear, 0, 0}, HeightCase{HeightScale::Linear, 100, 40},
-                    HeightCase{HeightScale::Linear, 120, 48}, HeightCase{HeightScale::Linear, -10, -4}),
-    valueName);
+INSTANTIATE_TEST_SUITE_P(Linear, SampleHeight,
+                         testing::Values(HeightCase{HeightScale::Linear, 0, 0},
+                                         HeightCase{HeightScale::Linear, 100, 40},
+                                         HeightCase{HeightScale::Linear, 120, 48},
+                                         HeightCase{HeightScale::Linear, -10, -4}),
+                         valueName);
 INSTANTIATE_TEST_SUITE_P(Clamped, SampleHeight,
                          testing::Values(HeightCase{HeightScale::ClampedLinear, 50, 20},
                                          HeightCase{HeightScale::ClampedLinear, 100, 40},
@@ -144,8 +145,7 @@ INSTANTIATE_TEST_SUITE_P(Panels, Labels,
                          testing::Values(FormatCase{"CPU:%3.0f%%", 0, L"CPU:  0%"},
                                          FormatCase{"CLK:%3.0f%%", 125, L"CLK:125%"},
                                          FormatCase{"%4.2f GHz", 3.6, L"3.60 GHz"},
-                                         FormatCase{"%5.0f MB", 6144, L" 6144 MB"},
-                                         FormatCase{"%8.2f", 0, L"    0.00"},
+                                         FormatCase{"%5.0f MB", 6144, L" 6144 MB"}, FormatCase{"%8.2f", 0, L"    0.00"},
                                          // a figure wider than its field is not cut
                                          FormatCase{"%8.2f", 123456.789, L"123456.79"}),
                          [](const testing::TestParamInfo<FormatCase>& info) {

@@ -65,18 +65,18 @@ struct DayCase {
 
 TEST(ShippedConfig, DaysThatAreEasyToGetWrong) {
     const DayCase cases[] = {
-        {1948, 5, 3, L""},                           // before the law of July 1948
+        {1948, 5, 3, L""},  // before the law of July 1948
         {1948, 9, 23, L"祝日 秋分の日"},
         {1949, 1, 15, L"祝日 成人の日"},
         {1959, 4, 10, L"休日 皇太子明仁親王の結婚の儀"},
         {1966, 2, 11, L""},
         {1966, 9, 15, L"祝日 敬老の日"},
         {1967, 2, 11, L"祝日 建国記念の日"},
-        {1973, 2, 12, L""},                          // Sunday holiday before the substitute law
+        {1973, 2, 12, L""},  // Sunday holiday before the substitute law
         {1973, 4, 30, L"休日 振替休日"},
         {1973, 9, 24, L"休日 振替休日"},
         {1979, 9, 24, L"祝日 秋分の日"},
-        {1987, 5, 4, L"休日 振替休日"},              // 3 May a Sunday: a substitute, not a citizens' day
+        {1987, 5, 4, L"休日 振替休日"},  // 3 May a Sunday: a substitute, not a citizens' day
         {1988, 5, 4, L"休日 国民の休日"},
         {1989, 2, 24, L"休日 昭和天皇の大喪の礼"},
         {1989, 4, 29, L"祝日 みどりの日"},
@@ -93,7 +93,7 @@ TEST(ShippedConfig, DaysThatAreEasyToGetWrong) {
         {2006, 5, 4, L"休日 国民の休日"},
         {2007, 4, 29, L"祝日 昭和の日"},
         {2007, 5, 4, L"祝日 みどりの日"},
-        {2008, 5, 6, L"休日 振替休日"},              // Sunday 4 May, holiday 5 May
+        {2008, 5, 6, L"休日 振替休日"},  // Sunday 4 May, holiday 5 May
         {2009, 9, 22, L"休日 国民の休日"},
         {2016, 8, 11, L"祝日 山の日"},
         {2018, 12, 24, L"休日 振替休日"},
@@ -197,9 +197,9 @@ TEST(ShippedConfig, EquinoxDaysFrom1949To2099) {
 
 TEST(ShippedConfig, Eras) {
     const std::map<std::pair<int, int>, std::wstring> cases = {
-        {{1868, 1}, L"明治元年"},         {{1912, 7}, L"明治45年/大正元年"}, {{1926, 12}, L"大正15年/昭和元年"},
-        {{1988, 12}, L"昭和63年"},        {{1989, 1}, L"昭和64年/平成元年"}, {{1989, 2}, L"平成元年"},
-        {{2019, 4}, L"平成31年"},         {{2019, 5}, L"令和元年"},           {{2026, 12}, L"令和8年"},
+        {{1868, 1}, L"明治元年"},  {{1912, 7}, L"明治45年/大正元年"}, {{1926, 12}, L"大正15年/昭和元年"},
+        {{1988, 12}, L"昭和63年"}, {{1989, 1}, L"昭和64年/平成元年"}, {{1989, 2}, L"平成元年"},
+        {{2019, 4}, L"平成31年"},  {{2019, 5}, L"令和元年"},          {{2026, 12}, L"令和8年"},
         {{1867, 12}, L""},
     };
     for (const auto& [when, text] : cases)

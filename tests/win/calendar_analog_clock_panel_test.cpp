@@ -70,18 +70,23 @@ TEST(ClockPanel, HandsPointWhereTheTimeSays) {
         std::vector<Ray> bare;
     };
     const Case cases[] = {
-        {"03:00:00", localTime(2024, 5, 15, 3, 0, 0),
+        {"03:00:00",
+         localTime(2024, 5, 15, 3, 0, 0),
          {{90, {8, 16, 24}}, {0, {10, 30, 40, 44}}},
          {{180, {20, 26}}, {270, {12, 24}}, {45, {20, 30}}}},
         // The hour hand has gone round once more than at half past midnight: 375 degrees.
-        {"12:30:30", localTime(2024, 5, 15, 12, 30, 30),
+        {"12:30:30",
+         localTime(2024, 5, 15, 12, 30, 30),
          {{15, {8, 16, 24}}, {183, {34, 40}}, {180, {44}}},
          {{0, {20, 26}}, {90, {16, 24}}, {270, {16, 24}}}},
-        {"04:07:22", localTime(2024, 5, 15, 4, 7, 22),
+        {"04:07:22",
+         localTime(2024, 5, 15, 4, 7, 22),
          {{123.5, {8, 16, 24}}, {44.2, {34, 40}}, {132, {44, 46}}},
          {{270, {20}}, {0, {25}}, {200, {20, 30}}}},
         // The runtime cannot convert it: every field is -1, so the hands turn back.
-        {"unconvertible", std::numeric_limits<std::time_t>::max(), {{329.5, {8, 16, 24}}},
+        {"unconvertible",
+         std::numeric_limits<std::time_t>::max(),
+         {{329.5, {8, 16, 24}}},
          {{30, {16}}, {90, {20}}, {180, {20}}}},
     };
     wintest::AppScope settings(1.0f, 100, 1);
@@ -89,7 +94,8 @@ TEST(ClockPanel, HandsPointWhereTheTimeSays) {
         ClockCanvas clock;
         clock.paint(c.at);
         for (const Ray& ray : c.inked)
-            for (double d : ray.distances) EXPECT_TRUE(clock.inkAt(ray.degrees, d)) << c.name << " at " << ray.degrees << " deg, " << d;
+            for (double d : ray.distances)
+                EXPECT_TRUE(clock.inkAt(ray.degrees, d)) << c.name << " at " << ray.degrees << " deg, " << d;
         for (const Ray& ray : c.bare)
             for (double d : ray.distances)
                 EXPECT_FALSE(clock.inkAt(ray.degrees, d)) << c.name << " at " << ray.degrees << " deg, " << d;

@@ -93,8 +93,9 @@ TEST(CalendarLoader, ReadsCp932WithCrLf) {
     TempFolder folder;
     // "祝日 x 2000 2000 日付 1 1" in raw Shift_JIS bytes, then lines made by the system's converter.
     std::string bytes = "\x8f\x6a\x93\xfa x 2000 2000 \x93\xfa\x95\x74 1 1\r\n";
-    bytes += cp932(L"# 先頭のコメント\r\n\r\n年号 令和 ２０１９ 5 1 9999 12 31\r\n"
-                   L"休日 振替休日 1973 9999 特殊１\r\n特別 月末の金曜日 2000 9999 曜日 0 -1 金");
+    bytes += cp932(
+        L"# 先頭のコメント\r\n\r\n年号 令和 ２０１９ 5 1 9999 12 31\r\n"
+        L"休日 振替休日 1973 9999 特殊１\r\n特別 月末の金曜日 2000 9999 曜日 0 -1 金");
     Read r = readFile(folder.write(L"config.txt", bytes));
     EXPECT_TRUE(r.ok);
     EXPECT_TRUE(r.messages.empty());
@@ -114,8 +115,8 @@ TEST(CalendarLoader, ReadsCp932WithCrLf) {
 TEST(CalendarLoader, LinesOfAnyLength) {
     TempFolder folder;
     std::wstring longName(3000, L'祝');
-    Read r = readFile(folder.write(L"config.txt", cp932(L"祝日 " + longName + L" 2000 2000 日付 1 1\n" +
-                                                         L"祝日 短い 2000 2000 日付 1 2\n")));
+    Read r = readFile(folder.write(
+        L"config.txt", cp932(L"祝日 " + longName + L" 2000 2000 日付 1 1\n" + L"祝日 短い 2000 2000 日付 1 2\n")));
     ASSERT_EQ(r.days.size(), 2u);
     EXPECT_EQ(r.days[0].name, longName);
     EXPECT_EQ(r.days[1].name, L"短い");
@@ -130,8 +131,9 @@ struct MessageCase {
 
 TEST(CalendarLoader, EachLineMessage) {
     const MessageCase cases[] = {
-        {"first field on line 3", L"祝日 元日 1949 9999 日付 1 1\r\n年号 令和 2019 5 1 9999 12 31\r\n祭日 x\r\n祝日 y 1 2 日付 1 1\r\n",
-         1, 1, L"第１フィールドが合っていません。：3 行目"},
+        {"first field on line 3",
+         L"祝日 元日 1949 9999 日付 1 1\r\n年号 令和 2019 5 1 9999 12 31\r\n祭日 x\r\n祝日 y 1 2 日付 1 1\r\n", 1, 1,
+         L"第１フィールドが合っていません。：3 行目"},
         {"field count after blank and comment lines", L"\r\n# c\r\n  # c\r\n\u3000\r\n年号 a 1 1 1 2 2\r\n", 0, 0,
          L"フィールド数が合っていません。：5 行目"},
         {"full-width space is no separator", L"年号 令和\u30002019 5 1 9999 12 31\r\n", 0, 0,
@@ -242,10 +244,26 @@ TEST(RuntimeAgreement, WhiteSpaceAndDigitsOfEveryCharacter) {
 }
 
 TEST(RuntimeAgreement, IntegersAsWcstol) {
-    const wchar_t* inputs[] = {L"12",          L"１２日",        L"-1",          L"+7",          L"\u3000\u3000 12",
-                               L"2147483647",  L"2147483648",   L"-2147483648", L"-2147483649", L"99999999999999999999",
-                               L"+-1",         L"- 1",          L"0x10",        L"",            L"日",
-                               L"\u0663\u0660", L"-０", L"\t\n\v\f\r 5", L"1 2", L"00000000000000000000000042"};
+    const wchar_t* inputs[] = {L"12",
+                               L"１２日",
+                               L"-1",
+                               L"+7",
+                               L"\u3000\u3000 12",
+                               L"2147483647",
+                               L"2147483648",
+                               L"-2147483648",
+                               L"-2147483649",
+                               L"99999999999999999999",
+                               L"+-1",
+                               L"- 1",
+                               L"0x10",
+                               L"",
+                               L"日",
+                               L"\u0663\u0660",
+                               L"-０",
+                               L"\t\n\v\f\r 5",
+                               L"1 2",
+                               L"00000000000000000000000042"};
     for (const wchar_t* text : inputs) {
         EXPECT_EQ(readInteger(text), wcstol(text, nullptr, 10)) << toUtf8(text);
     }
@@ -255,11 +273,33 @@ TEST(RuntimeAgreement, IntegersAsWcstol) {
 // what may follow them. (The runtime's own readings of "inf", "nan" or hex go
 // beyond the format and are left out.)
 TEST(RuntimeAgreement, RealsAsWcstod) {
-    const wchar_t* inputs[] = {L"20.8431", L"0.242194", L"23.2488", L"21.7",   L"24.23",  L"-.5e-3x", L"1e5",
-                               L"1.5e",    L"1.5e+",    L"1.5E-1",  L"5.",     L".",      L"",        L"abc",
-                               L"+2.5",    L"-0",       L"1e400",   L"1e-400", L"12日",   L"1d5",     L"0.1",
-                               L"123456789012345678901234567890", L"2.2250738585072014e-308", L"4.9e-324",
-                               L"1.7976931348623157e308", L"0.30000000000000004", L"9007199254740993"};
+    const wchar_t* inputs[] = {L"20.8431",
+                               L"0.242194",
+                               L"23.2488",
+                               L"21.7",
+                               L"24.23",
+                               L"-.5e-3x",
+                               L"1e5",
+                               L"1.5e",
+                               L"1.5e+",
+                               L"1.5E-1",
+                               L"5.",
+                               L".",
+                               L"",
+                               L"abc",
+                               L"+2.5",
+                               L"-0",
+                               L"1e400",
+                               L"1e-400",
+                               L"12日",
+                               L"1d5",
+                               L"0.1",
+                               L"123456789012345678901234567890",
+                               L"2.2250738585072014e-308",
+                               L"4.9e-324",
+                               L"1.7976931348623157e308",
+                               L"0.30000000000000004",
+                               L"9007199254740993"};
     for (const wchar_t* text : inputs) {
         double ours = readReal(text);
         double theirs = wcstod(text, nullptr);

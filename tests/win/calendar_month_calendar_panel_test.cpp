@@ -33,9 +33,9 @@ SpecialDay record(uint8_t kind, uint8_t rule, int8_t month, int8_t day, int8_t w
 // Monday 13; a rest day on Saturday 18.
 std::vector<SpecialDay> mayFixture() {
     using namespace calendar;
-    return {record(Holiday, FixedDate, 5, 3), record(Holiday, FixedDate, 5, 4), record(Holiday, FixedDate, 5, 5),
-            record(Special, NthWeekday, 5, 2, 0), record(RestDay, FixedDate, 5, 18),
-            record(Holiday, SubstituteHoliday, 0, 0)};
+    return {record(Holiday, FixedDate, 5, 3),  record(Holiday, FixedDate, 5, 4),
+            record(Holiday, FixedDate, 5, 5),  record(Special, NthWeekday, 5, 2, 0),
+            record(RestDay, FixedDate, 5, 18), record(Holiday, SubstituteHoliday, 0, 0)};
 }
 
 enum Ink { None, Text, Red, Blue, Yellow, White };
@@ -135,9 +135,9 @@ TEST(MonthPanel, DayColoursFollowMarksBeforeWeekdays) {
         Ink ink;
     };
     const Case cases[] = {
-        {1, Text},   {2, Text},  {3, Red},    {4, Red},    // a holiday Saturday is red
-        {5, Red},    {6, Red},   {11, Blue},  {12, Yellow},  // a special Sunday is yellow
-        {13, Red},   {18, Red},  {19, Red},   {25, Blue},  {31, Text},
+        {1, Text}, {2, Text}, {3, Red},   {4, Red},      // a holiday Saturday is red
+        {5, Red},  {6, Red},  {11, Blue}, {12, Yellow},  // a special Sunday is yellow
+        {13, Red}, {18, Red}, {19, Red},  {25, Blue},   {31, Text},
     };
     for (const Case& c : cases) {
         int cell = c.day - 1 + 3;

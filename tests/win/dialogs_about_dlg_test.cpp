@@ -78,7 +78,8 @@ TEST(AboutDialog, ButtonsSitAtTheirDpiPlacesWhateverTheSize) {
         UnionRect(&both, &about.website, &about.ok);
         RECT inside{};
         IntersectRect(&inside, &both, &about.client);
-        EXPECT_TRUE(EqualRect(&inside, &both)) << c.dpi << ": face " << about.client.right << " x " << about.client.bottom;
+        EXPECT_TRUE(EqualRect(&inside, &both))
+            << c.dpi << ": face " << about.client.right << " x " << about.client.bottom;
     }
 }
 

@@ -53,8 +53,8 @@ protected:
         fixedNow = localNoon(2023, 3, 15);
         app::setNowForTesting(nowForTest);
         settings_.setSpecialDays({
-            fixedDate(L"特別日", calendar::Special, 1, 1),   // 1 Jan 2023: a Sunday
-            fixedDate(L"祝日", calendar::Holiday, 1, 7),     // 7 Jan 2023: a Saturday
+            fixedDate(L"特別日", calendar::Special, 1, 1),  // 1 Jan 2023: a Sunday
+            fixedDate(L"祝日", calendar::Holiday, 1, 7),    // 7 Jan 2023: a Saturday
         });
         calendar::EraName reiwa;
         reiwa.name = L"令和";

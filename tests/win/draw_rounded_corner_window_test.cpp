@@ -14,7 +14,8 @@ TEST(RoundedBackground, CornersKeepTheKeyAndNothingIsBlended) {
     constexpr uint32_t colour = 0xFF60A060;
     RoundedCornerWindow::fillRoundedBackground(*canvas.graphics, 136, 462, colour);
     const uint32_t key = draw::TRANSPARENT_KEY & 0xFFFFFF;
-    for (auto [x, y] : {std::pair{0, 0}, {135, 0}, {0, 461}, {135, 461}}) EXPECT_EQ(canvas.rgb(x, y), key) << x << "," << y;
+    for (auto [x, y] : {std::pair{0, 0}, {135, 0}, {0, 461}, {135, 461}})
+        EXPECT_EQ(canvas.rgb(x, y), key) << x << "," << y;
     EXPECT_EQ(canvas.rgb(68, 231), colour & 0xFFFFFF);
     // Along the edges the fill starts a few pixels in from the corner: radius 8.
     EXPECT_EQ(canvas.rgb(68, 0), colour & 0xFFFFFF);

@@ -41,9 +41,9 @@ TEST_F(Profile, WrittenValuesComeBackAsDwordsUnderTheExecutablesKey) {
 TEST_F(Profile, AValueOfAnotherTypeReadsAsMissing) {
     theApp.writeSetting(L"Size", 1);
     HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\OmbrelProfileTest\\win_tests\\Settings", 0, KEY_SET_VALUE,
-                            &key),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\OmbrelProfileTest\\win_tests\\Settings", 0, KEY_SET_VALUE, &key),
+        ERROR_SUCCESS);
     const wchar_t text[] = L"120";
     RegSetValueExW(key, L"Size", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), sizeof text);
     RegCloseKey(key);

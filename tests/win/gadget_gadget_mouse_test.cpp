@@ -21,7 +21,7 @@ struct ShellCall {
 HINSTANCE WINAPI recordShellCall(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR directory,
                                  INT show) {
     shellCall = {shellCall.count + 1, owner, verb != nullptr, parameters != nullptr, directory != nullptr,
-                 file ? file : L"", show};
+                 file ? file : L"",   show};
     return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
 }
 

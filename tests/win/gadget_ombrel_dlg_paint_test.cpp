@@ -26,7 +26,7 @@ using wintest::localTime;
 // May 2024 has holidays on Wednesday 1, Saturday 4 and Sunday 5 (columns 3, 6
 // and 0), a substitute on Monday 6, a special day and a rest day; 2019 changes era in May.
 std::vector<SpecialDay> fixtureDays() {
-    std::vector<SpecialDay> days = {fixed(5, 1), fixed(5, 4), fixed(5, 5), nth(5, 2, 0, Special),
+    std::vector<SpecialDay> days = {fixed(5, 1),           fixed(5, 4), fixed(5, 5),   nth(5, 2, 0, Special),
                                     fixed(5, 18, RestDay), fixed(1, 1), fixed(12, 31), substitute()};
     const wchar_t* names[] = {L"憲法", L"みどりの日", L"こどもの日", L"母", L"休", L"元日", L"大晦日", L"振替休日"};
     for (size_t i = 0; i < days.size(); ++i) days[i].name = names[i];
@@ -64,8 +64,7 @@ std::vector<uint32_t> pixelsOf(const GImageEx& image) {
 }
 
 // The first differing pixel and how many differ, for the failure message.
-testing::AssertionResult samePixels(const std::vector<uint32_t>& kept, const std::vector<uint32_t>& full,
-                                    int width) {
+testing::AssertionResult samePixels(const std::vector<uint32_t>& kept, const std::vector<uint32_t>& full, int width) {
     if (kept.size() != full.size()) return testing::AssertionFailure() << "sizes differ";
     size_t count = 0, first = 0;
     for (size_t i = 0; i < kept.size(); ++i)
@@ -127,7 +126,8 @@ std::vector<GadgetState> gadgetStates() {
     add("move_box_hovered", nothing, hover(&COmbrelDlg::moveHover));
     add("previous_month_hovered", nothing, hover(&COmbrelDlg::prevHover));
     add("next_month_hovered", nothing, hover(&COmbrelDlg::nextHover));
-    add("next_month_left", [](COmbrelDlg& g) { g.nextHover = true; },
+    add(
+        "next_month_left", [](COmbrelDlg& g) { g.nextHover = true; },
         [](COmbrelDlg& g, FixedNow&) { g.nextHover = false; });
     add("mouse_left", nothing, [](COmbrelDlg& g, FixedNow&) { g.mouseInside = false; });
     // Labels over the cells of May 2024's holidays: the cell table says where they are.
@@ -148,16 +148,15 @@ std::vector<GadgetState> gadgetStates() {
         g.monthCalendar.shownMonth = 5;
         g.titleHover = true;
     });
-    add("today_on_a_saturday", [](COmbrelDlg&) {}, [](COmbrelDlg&, FixedNow& now) {
-        now.set(localTime(2024, 5, 11, 9));
-    });
+    add(
+        "today_on_a_saturday", [](COmbrelDlg&) {},
+        [](COmbrelDlg&, FixedNow& now) { now.set(localTime(2024, 5, 11, 9)); });
     add("today_on_a_holiday", nothing, [](COmbrelDlg&, FixedNow& now) { now.set(localTime(2024, 5, 4, 9)); });
-    add("across_midnight", [](COmbrelDlg&) {}, [](COmbrelDlg&, FixedNow& now) {
-        now.set(localTime(2024, 5, 16, 0, 0, 1));
-    });
-    add("across_midnight_into_a_new_month", nothing, [](COmbrelDlg&, FixedNow& now) {
-        now.set(localTime(2024, 6, 1, 0, 0, 1));
-    });
+    add(
+        "across_midnight", [](COmbrelDlg&) {},
+        [](COmbrelDlg&, FixedNow& now) { now.set(localTime(2024, 5, 16, 0, 0, 1)); });
+    add("across_midnight_into_a_new_month", nothing,
+        [](COmbrelDlg&, FixedNow& now) { now.set(localTime(2024, 6, 1, 0, 0, 1)); });
     add("month_stepped_forward", nothing, [](COmbrelDlg& g, FixedNow&) {
         g.monthCalendar.followToday = false;
         ++g.monthCalendar.shownMonth;
@@ -166,11 +165,14 @@ std::vector<GadgetState> gadgetStates() {
         g.monthCalendar.followToday = false;
         --g.monthCalendar.shownMonth;
     });
-    add("back_to_today_by_the_title", [](COmbrelDlg& g) {
-        g.monthCalendar.followToday = false;
-        g.monthCalendar.shownYear = 2023;
-        g.monthCalendar.shownMonth = 2;
-    }, [](COmbrelDlg& g, FixedNow&) { g.monthCalendar.followToday = true; });
+    add(
+        "back_to_today_by_the_title",
+        [](COmbrelDlg& g) {
+            g.monthCalendar.followToday = false;
+            g.monthCalendar.shownYear = 2023;
+            g.monthCalendar.shownMonth = 2;
+        },
+        [](COmbrelDlg& g, FixedNow&) { g.monthCalendar.followToday = true; });
     add("theme_picked_in_the_popup", nothing, [](COmbrelDlg&, FixedNow&) { wintest::pressMenuItem(3); });
     add("size_picked_in_the_popup", nothing, [](COmbrelDlg&, FixedNow&) { wintest::pressMenuItem(6); });
     add("shadow_switched_in_the_popup", nothing, [](COmbrelDlg&, FixedNow&) { wintest::pressMenuItem(5); });
@@ -207,7 +209,8 @@ INSTANTIATE_TEST_SUITE_P(States, GadgetBasePaint, testing::ValuesIn(gadgetStates
 
 // The labels above need holidays in columns 0, 3 and 6 of the cell table.
 TEST(GadgetBasePaintFixture, MayHasHolidaysInColumnsZeroThreeAndSix) {
-    struct Scope : BasePaint {} scope;
+    struct Scope : BasePaint {
+    } scope;
     wintest::AppScope settings(1.0f, 100);
     FixedNow now(localTime(2024, 5, 15));
     COmbrelDlg gadget;
@@ -258,24 +261,26 @@ std::vector<BrowserState> browserStates() {
             b.hoveredHoliday = &theApp.specialDays[0];
         });
     for (int block : {0, 11})
-        add("era_label_of_month" + std::to_string(block + 1), nothing, [block](CCalendarDlg& b, FixedNow&) {
-            b.titleHover = true;
-            b.hoverMonthColumn = block % 3;
-            b.hoverMonthRow = block / 3;
-        }, 2019);
+        add(
+            "era_label_of_month" + std::to_string(block + 1), nothing,
+            [block](CCalendarDlg& b, FixedNow&) {
+                b.titleHover = true;
+                b.hoverMonthColumn = block % 3;
+                b.hoverMonthRow = block / 3;
+            },
+            2019);
     add("close_mark_hovered", nothing, [](CCalendarDlg& b, FixedNow&) { b.closeHover = true; });
     add("previous_year_mark_hovered", nothing, [](CCalendarDlg& b, FixedNow&) { b.prevHover = true; });
     add("next_year_mark_hovered", nothing, [](CCalendarDlg& b, FixedNow&) { b.nextHover = true; });
-    add("mark_left", [](CCalendarDlg& b) { b.nextHover = true; }, [](CCalendarDlg& b, FixedNow&) {
-        b.nextHover = false;
-    });
+    add(
+        "mark_left", [](CCalendarDlg& b) { b.nextHover = true; },
+        [](CCalendarDlg& b, FixedNow&) { b.nextHover = false; });
     add("today_outside_the_shown_year", nothing, nullptr, 2023);
-    add("today_leaves_the_shown_year_at_midnight", nothing, [](CCalendarDlg&, FixedNow& now) {
-        now.set(localTime(2025, 1, 1, 0, 0, 1));
-    });
-    add("today_enters_the_shown_year_at_midnight", nothing, [](CCalendarDlg&, FixedNow& now) {
-        now.set(localTime(2025, 1, 1, 0, 0, 1));
-    }, 2025);
+    add("today_leaves_the_shown_year_at_midnight", nothing,
+        [](CCalendarDlg&, FixedNow& now) { now.set(localTime(2025, 1, 1, 0, 0, 1)); });
+    add(
+        "today_enters_the_shown_year_at_midnight", nothing,
+        [](CCalendarDlg&, FixedNow& now) { now.set(localTime(2025, 1, 1, 0, 0, 1)); }, 2025);
     return states;
 }
 

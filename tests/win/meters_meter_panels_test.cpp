@@ -122,7 +122,7 @@ TEST_F(MeterPanels, BeforeTheFirstTickEveryGraphIsFlatOneAndAHalfAboveTheFloor) 
     struct {
         gadget::Panel panel;
         uint32_t colour;
-    } graphs[] = {{gadget::CpuPanel, GREEN},     {gadget::DiskPanel, GREEN}, {gadget::CpuClockPanel, GREEN},
+    } graphs[] = {{gadget::CpuPanel, GREEN},    {gadget::DiskPanel, GREEN}, {gadget::CpuClockPanel, GREEN},
                   {gadget::MemoryPanel, GREEN}, {gadget::RxPanel, BLUE},    {gadget::TxPanel, BLUE}};
     for (const auto& g : graphs) {
         for (int dx : {5, 20, 40, 55}) {
@@ -212,13 +212,12 @@ TEST_P(ScaledMeterPanels, CpuPanelFillsItsRectangleAndItsNewestSampleSitsAtTheRi
     EXPECT_LE(std::abs(topX - c.spikeX), 1.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Scales, ScaledMeterPanels,
-    testing::Values(
-        // (12, 516, 120, 108): the spike at 624 - 83, 132 - 3.
-        ScaledCase{"dpi192", 2.0f, 100, 13, 518, 121, 615, 11, 515, 541.0, 129.0},
-        // (7.2, 309.6, 72, 64.8): the spike at 374.4 - 49.8, 79.2 - 1.8.
-        ScaledCase{"size120", 1.0f, 120, 8, 311, 76, 371, 6, 308, 324.6, 77.4}),
-    testing_names::ByWhat());
+INSTANTIATE_TEST_SUITE_P(Scales, ScaledMeterPanels,
+                         testing::Values(
+                             // (12, 516, 120, 108): the spike at 624 - 83, 132 - 3.
+                             ScaledCase{"dpi192", 2.0f, 100, 13, 518, 121, 615, 11, 515, 541.0, 129.0},
+                             // (7.2, 309.6, 72, 64.8): the spike at 374.4 - 49.8, 79.2 - 1.8.
+                             ScaledCase{"size120", 1.0f, 120, 8, 311, 76, 371, 6, 308, 324.6, 77.4}),
+                         testing_names::ByWhat());
 
 }  // namespace

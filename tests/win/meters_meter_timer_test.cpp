@@ -111,8 +111,7 @@ TEST(MeterTick, CpuFollowsABusyCore) {
     HANDLE busy = CreateThread(
         nullptr, 0,
         [](LPVOID flag) -> DWORD {
-            while (!static_cast<std::atomic<bool>*>(flag)->load(std::memory_order_relaxed)) {
-            }
+            while (!static_cast<std::atomic<bool>*>(flag)->load(std::memory_order_relaxed)) {}
             return 0;
         },
         &stop, 0, nullptr);

@@ -46,8 +46,8 @@ GadgetProcess::GadgetProcess(const std::wstring& sourceFolder) {
     static std::atomic<int> counter{0};
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
-    name_ = L"ombrel-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount()) +
-            L"-" + std::to_wstring(counter++);
+    name_ = L"ombrel-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount()) + L"-" +
+            std::to_wstring(counter++);
     folder_ = std::wstring(temp) + name_;
     CreateDirectoryW(folder_.c_str(), nullptr);
     exePath_ = folder_ + L"\\" + name_ + L".exe";
@@ -105,8 +105,7 @@ bool GadgetProcess::launch() {
 }
 
 bool GadgetProcess::waitForWindow() {
-    return waitUntil([&] { return (window_ = findGadgetWindow(info_.dwProcessId)) != nullptr || !running(); },
-                     10000) &&
+    return waitUntil([&] { return (window_ = findGadgetWindow(info_.dwProcessId)) != nullptr || !running(); }, 10000) &&
            window_;
 }
 

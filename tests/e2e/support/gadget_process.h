@@ -60,7 +60,6 @@ private:
     HWND window_ = nullptr;
 };
 
-
 // Waits until `condition` holds, polling; false when `milliseconds` pass first.
 template <class Condition>
 bool waitUntil(Condition condition, DWORD milliseconds = 5000) {

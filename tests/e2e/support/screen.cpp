@@ -67,10 +67,22 @@ void moveTo(int x, int y) {
     send(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK, x, y);
     Sleep(30);
 }
-void leftDown() { send(MOUSEEVENTF_LEFTDOWN); Sleep(20); }
-void leftUp() { send(MOUSEEVENTF_LEFTUP); Sleep(20); }
-void rightDown() { send(MOUSEEVENTF_RIGHTDOWN); Sleep(20); }
-void rightUp() { send(MOUSEEVENTF_RIGHTUP); Sleep(20); }
+void leftDown() {
+    send(MOUSEEVENTF_LEFTDOWN);
+    Sleep(20);
+}
+void leftUp() {
+    send(MOUSEEVENTF_LEFTUP);
+    Sleep(20);
+}
+void rightDown() {
+    send(MOUSEEVENTF_RIGHTDOWN);
+    Sleep(20);
+}
+void rightUp() {
+    send(MOUSEEVENTF_RIGHTUP);
+    Sleep(20);
+}
 
 void click(int x, int y) {
     moveTo(x, y);
@@ -99,8 +111,7 @@ void drag(POINT from, POINT to) {
     leftDown();
     Sleep(50);
     const int steps = 8;
-    for (int i = 1; i <= steps; ++i)
-        moveTo(from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps);
+    for (int i = 1; i <= steps; ++i) moveTo(from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps);
     // The last move must arrive before the release.
     Sleep(30);
     leftUp();

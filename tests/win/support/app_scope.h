@@ -17,11 +17,19 @@ public:
     // The records are moved aside rather than copied, so that a cell table
     // left by an earlier paint keeps pointing at live records.
     AppScope()
-        : mainDialog_(theApp.mainDialog), mainWindow_(theApp.mainWindow), mainLeft_(theApp.mainLeft),
-          mainTop_(theApp.mainTop), dpiScaleX_(theApp.dpiScaleX), dpiScaleY_(theApp.dpiScaleY),
-          cells_(theApp.calendarCellHolidays), eraNames_(std::move(theApp.eraNames)),
-          specialDays_(std::move(theApp.specialDays)), colorSelect_(theApp.colorSelect),
-          palette_(theApp.ThemePalette), sizePercent_(theApp.sizePercent), shadow_(theApp.shadow),
+        : mainDialog_(theApp.mainDialog),
+          mainWindow_(theApp.mainWindow),
+          mainLeft_(theApp.mainLeft),
+          mainTop_(theApp.mainTop),
+          dpiScaleX_(theApp.dpiScaleX),
+          dpiScaleY_(theApp.dpiScaleY),
+          cells_(theApp.calendarCellHolidays),
+          eraNames_(std::move(theApp.eraNames)),
+          specialDays_(std::move(theApp.specialDays)),
+          colorSelect_(theApp.colorSelect),
+          palette_(theApp.ThemePalette),
+          sizePercent_(theApp.sizePercent),
+          shadow_(theApp.shadow),
           company_(company()) {
         theApp.eraNames = eraNames_;
         theApp.specialDays = specialDays_;
