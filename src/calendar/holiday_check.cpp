@@ -42,12 +42,14 @@ HolidayCheck checkAgainstPublished(std::span<const PublishedDay> listed, std::sp
         check.report += dayText(year, month, day) + L'\t' + what + L'\n';
         ++check.differences;
     };
+    auto reportUnlisted = [&](const MarkedDay& mark) {
+        report(mark.year, mark.month, mark.day, L"一覧にない\t" + configText(*mark.mark));
+    };
     size_t m = 0;
     for (const PublishedDay& day : listed) {
         const int64_t key = dateKey(day.year, day.month, day.day);
-        for (; m < marked.size() && dateKey(marked[m].year, marked[m].month, marked[m].day) < key; ++m) {
-            report(marked[m].year, marked[m].month, marked[m].day, L"一覧にない\t" + configText(*marked[m].mark));
-        }
+        for (; m < marked.size() && dateKey(marked[m].year, marked[m].month, marked[m].day) < key; ++m)
+            reportUnlisted(marked[m]);
         if (m < marked.size() && dateKey(marked[m].year, marked[m].month, marked[m].day) == key) {
             if (!namesAgree(day.name, *marked[m].mark)) {
                 report(day.year, day.month, day.day,
@@ -58,9 +60,7 @@ HolidayCheck checkAgainstPublished(std::span<const PublishedDay> listed, std::sp
             report(day.year, day.month, day.day, L"config.txt にない\t一覧: " + day.name);
         }
     }
-    for (; m < marked.size(); ++m) {
-        report(marked[m].year, marked[m].month, marked[m].day, L"一覧にない\t" + configText(*marked[m].mark));
-    }
+    for (; m < marked.size(); ++m) reportUnlisted(marked[m]);
     check.report += std::to_wstring(firstYear) + L"年から" + std::to_wstring(lastYear) + L"年まで: 一覧 " +
                     std::to_wstring(listed.size()) + L" 日、違い " + std::to_wstring(check.differences) + L" 件\n";
     return check;

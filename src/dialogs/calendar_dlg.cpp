@@ -92,13 +92,15 @@ LRESULT CCalendarDlg::onPaint(WPARAM, LPARAM) {
     return 0;
 }
 
+CCalendarDlg::BaseKey CCalendarDlg::baseKey(const calendar::Today& today) const {
+    return {theApp.appearance(), browseYear, today};
+}
+
 void CCalendarDlg::paintBrowser(draw::Graphics& g, GImageEx& image, int width, int height) {
     const calendar::Today today = calendar::localToday(app::now());
-    const BaseKey key{theApp.appearance(), browseYear, today};
-    if (base.stale(key, width, height)) {
-        paintLayers(base.graphics(), base.image(), width, height, draw::Layers::Base, today);
-        base.keep(key);
-    }
+    base.refresh(
+        [&] { return baseKey(today); }, width, height,
+        [&](draw::Graphics& g, GImageEx& im) { paintLayers(g, im, width, height, draw::Layers::Base, today); });
     base.copyTo(image.dc());
     paintLayers(g, image, width, height, draw::Layers::Moving, today);
 }

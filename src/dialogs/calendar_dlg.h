@@ -63,6 +63,7 @@ public:
         calendar::Today today;
         bool operator==(const BaseKey&) const = default;
     };
+    BaseKey baseKey(const calendar::Today& today) const;
     draw::BaseImage<BaseKey> base;
 
     bool preTranslateMessage(MSG& msg) override;

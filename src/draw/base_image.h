@@ -13,23 +13,22 @@ namespace draw {
 template <class Key>
 class BaseImage {
 public:
-    // True when the base must be drawn for `key` at `width` x `height`: nothing
-    // is kept yet, the size changed or the key differs. A new size gives a new,
-    // empty image.
-    bool stale(const Key& key, int width, int height) {
+    // Draws the base again through `draw(graphics, image)` when nothing is kept
+    // yet, the size changed or `keyOf()` differs from the kept key. The key is
+    // taken again after the drawing, since a painter may move what it draws
+    // from (the month panel goes to today's month).
+    template <class KeyOf, class Draw>
+    void refresh(KeyOf keyOf, int width, int height, Draw draw) {
         if (image_.isNull() || image_.width() != width || image_.height() != height) {
             graphics_.reset();
             image_.create(width, -height, 32);
             graphics_ = std::make_unique<Graphics>(image_.dc());
             key_.reset();
         }
-        return key_ != key;
+        if (key_ == keyOf()) return;
+        draw(*graphics_, image_);
+        key_ = keyOf();
     }
-    // After drawing: the image now holds the base of `key`.
-    void keep(const Key& key) { key_ = key; }
-
-    Graphics& graphics() { return *graphics_; }
-    GImageEx& image() { return image_; }
     // The base goes into `target`, which must be of the same size.
     void copyTo(HDC target) const { image_.blit(target); }
 

@@ -133,11 +133,8 @@ COmbrelDlg::BaseKey COmbrelDlg::baseKey(const calendar::Today& today) const {
 void COmbrelDlg::paintWindow(HDC target) {
     const calendar::Today today = calendar::localToday(app::now());
     const app::WindowSize size = app::gadgetWindowSize(theApp.scale());
-    if (base.stale(baseKey(today), size.width, size.height)) {
-        paintLayers(base.graphics(), base.image(), draw::Layers::Base, today);
-        // The month panel may have moved to today's month: that is what the base shows.
-        base.keep(baseKey(today));
-    }
+    base.refresh([&] { return baseKey(today); }, size.width, size.height,
+                 [&](Graphics& g, GImageEx& image) { paintLayers(g, image, draw::Layers::Base, today); });
     base.copyTo(backBuffer.dc());
     paintLayers(*backGraphics, backBuffer, draw::Layers::Moving, today);
     if (target) backBuffer.blit(target);
